@@ -12,7 +12,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // The value rounded to 15 significant digits, as its digits (no trailing zeros, at least one)
 // and the decimal exponent of the first digit.
@@ -145,7 +147,9 @@ double RoundTripText(double value) {
   return StrToFloat(FloatToStr(value));
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+  return std::to_string(value);
+}
 
 bool TryStrToInt(std::string_view text, int& value) {
   size_t i = 0, n = text.size();
@@ -198,7 +202,9 @@ double RoundHalfEven(double value) {
   return r == 0 ? 0.0 : r;
 }
 
-std::int64_t Round(double value) { return static_cast<std::int64_t>(RoundHalfEven(value)); }
+std::int64_t Round(double value) {
+  return static_cast<std::int64_t>(RoundHalfEven(value));
+}
 
 double RoundToDecimals(double value, int decimals) {
   if (!std::isfinite(value) || value == 0) return value == 0 ? 0.0 : value;
@@ -239,7 +245,9 @@ double Frac(double value) {
   return r == 0 ? 0.0 : r;
 }
 
-std::int64_t Trunc(double value) { return static_cast<std::int64_t>(std::trunc(value)); }
+std::int64_t Trunc(double value) {
+  return static_cast<std::int64_t>(std::trunc(value));
+}
 
 // ---- random numbers ---------------------------------------------------------------------------
 
@@ -247,8 +255,12 @@ namespace {
 std::uint32_t randSeed = 0;
 }
 
-void SetRandSeed(std::uint32_t seed) { randSeed = seed; }
-std::uint32_t RandSeed() { return randSeed; }
+void SetRandSeed(std::uint32_t seed) {
+  randSeed = seed;
+}
+std::uint32_t RandSeed() {
+  return randSeed;
+}
 
 void Randomize() {
   auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -259,8 +271,8 @@ void Randomize() {
 int Random(int range) {
   randSeed = randSeed * 0x08088405u + 1u;
   if (range <= 0) return 0;
-  return static_cast<int>((static_cast<std::uint64_t>(randSeed) * static_cast<std::uint32_t>(range)) >>
-                          32);
+  return static_cast<int>(
+      (static_cast<std::uint64_t>(randSeed) * static_cast<std::uint32_t>(range)) >> 32);
 }
 
 double RandomFloat() {
@@ -290,7 +302,8 @@ namespace {
 
 std::string Convert(std::string_view text, const char* to, const char* from) {
   iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw EConvertError("no conversion from " + std::string(from));
+  if (cd == reinterpret_cast<iconv_t>(-1))
+    throw EConvertError("no conversion from " + std::string(from));
   std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
   std::string out(text.size() * 4 + 16, '\0');
   char* in = const_cast<char*>(text.data());
@@ -308,5 +321,9 @@ std::string Convert(std::string_view text, const char* to, const char* from) {
 
 }  // namespace
 
-std::string Cp1250ToUtf8(std::string_view text) { return Convert(text, "UTF-8", "CP1250"); }
-std::string Utf8ToCp1250(std::string_view text) { return Convert(text, "CP1250", "UTF-8"); }
+std::string Cp1250ToUtf8(std::string_view text) {
+  return Convert(text, "UTF-8", "CP1250");
+}
+std::string Utf8ToCp1250(std::string_view text) {
+  return Convert(text, "CP1250", "UTF-8");
+}
