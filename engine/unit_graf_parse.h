@@ -1,0 +1,18 @@
+// Acceptance check and parser of the one-variable expression language: "x", "pi", "e", numbers
+// with a decimal comma or point, + - * / ^, parentheses, sin( cos( tg( cotg( arcsin( arccos(
+// arctg( arccotg( abs( ln( log( odm( and ";" between two arguments.
+#pragma once
+
+#include <string_view>
+
+#include "engine/unit_typy.h"
+
+// Character-level acceptance of a typed expression: balanced parenthesis counts, every letter
+// part of a known name (functions with their "("), every other character an operator, "x",
+// "e", a separator, a parenthesis or a digit. An empty text passes.
+bool CheckSymbols(std::string_view text);
+
+// Parses an expression. True: `list` holds its postfix tokens in evaluation order, owned by the
+// caller (hand it to DrawGraph or EvaluatePostfix, which consume it). False: the text is no
+// valid expression and `list` is no list. Shows nothing; the text is not changed.
+bool ParseExpression(std::string_view text, TokenList& list);

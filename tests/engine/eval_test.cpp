@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/unit_graf_eval.h"
+#include "engine/unit_graf_parse.h"
+#include "platform/sysutils.h"
+#include "token_text.h"
+
+namespace {
+
+constexpr double kUndefined = NAN;  // marks an expected undefined value in the tables
+
+TokenList Parse(const std::string& text) {
+  TokenList list;
+  EXPECT_TRUE(ParseExpression(text, list)) << text;
+  return list;
+}
+
+// The value of a list as the first sample of a plot; nullopt where it is undefined.
+std::optional<double> ValueOf(TokenList list, double x) {
+  SignRing ring;
+  bool defined = false, jump = false;
+  double v = EvaluatePostfix(std::move(list), defined, jump, x, true, ring);
+  if (!defined) return std::nullopt;
+  return v;
+}
+
+struct Case {
+  const char* text;
+  double x;
+  double expected;  // kUndefined: undefined
+};
+
+void ExpectValues(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    std::optional<double> v = ValueOf(Parse(c.text), c.x);
+    if (std::isnan(c.expected)) {
+      EXPECT_FALSE(v.has_value()) << c.text << " at " << c.x << " gives " << v.value_or(0);
+    } else {
+      ASSERT_TRUE(v.has_value()) << c.text << " at " << c.x;
+      EXPECT_EQ(*v, c.expected) << c.text << " at " << c.x;
+    }
+  }
+}
+
+// A value rounded as the evaluator keeps it.
+double R(double v) {
+  return RoundTripText(v);
+}
+
+}  // namespace
+
+TEST(EvaluatePostfix, Powers) {
+  ExpectValues({
+      {"0^0", 0, 1},
+      {"0^2", 0, 0},
+      {"0^(-1)", 0, kUndefined},
+      {"(-2)^3", 0, -8},
+      {"(-2)^2", 0, 4},
+      {"(-2)^(-1)", 0, -0.5},
+      {"(-2)^49", 0, -562949953421312},
+      {"(-8)^(1/3)", 0, kUndefined},  // a negative base with a fractional exponent
+      {"x^0,5", 4, 2},
+      {"10^60", 0, kUndefined},  // its logarithm reaches 50
+      {"10^(-60)", 0, 0},        // below -50: 0, not an underflow
+      {"x^3", 1e8, kUndefined},
+      {"x^3", -1e-8, 0},
+      {"x^16", 1.1, 4.59497298635722},
+      {"2^3^2", 0, 64},
+  });
+}
+
+TEST(EvaluatePostfix, Roots) {
+  ExpectValues({
+      {"odm(3;-8)", 0, -2},
+      {"odm(2;-4)", 0, kUndefined},
+      {"odm(2;0)", 0, 0},
+      {"odm(0;5)", 0, 0},
+      {"odm(2;16)", 0, 4},
+      {"odm(x;-8)", -3, -0.5},
+      // The degree counts as even or odd once rounded, halves to the even neighbour.
+      {"odm(2,5;-4)", 0, kUndefined},
+      {"odm(3,5;-4)", 0, kUndefined},
+      {"odm(1,5;-4)", 0, kUndefined},
+      {"odm(3,3;-8)", 0, R(-std::pow(8, 1 / 3.3))},
+      {"odm(0,01;10)", 0, kUndefined},  // 10^100
+      {"odm(0,01;0,1)", 0, 0},
+  });
+}
+
+TEST(EvaluatePostfix, LogarithmsAndConstants) {
+  ExpectValues({
+      {"log(1;5)", 0, kUndefined},
+      {"log(-2;5)", 0, kUndefined},
+      {"log(10;0)", 0, kUndefined},
+      {"log(x)", -1, kUndefined},
+      {"log(x)", 1000, 3},
+      {"log(2;8)", 0, 3},
+      {"log(0,5;x+3)-1", 1, -3},
+      {"ln(x)", 1, 0},
+      {"ln(e)", 0, 1},
+      {"e", 0, 2.718281828459},  // e is the text "2,718281828459", not the double nearest e
+      {"ln(x)", std::numbers::e, R(std::log(R(std::numbers::e)) / std::log(2.718281828459))},
+      {"pi", 0, 3.14159265358979},
+  });
+}
+
+TEST(EvaluatePostfix, AngleFunctions) {
+  const double pi = std::numbers::pi;
+  ExpectValues({
+      {"arccotg(x)", 0, R(pi / 2)},
+      {"arccotg(x)", -1, R(3 * pi / 4)},
+      {"arccotg(x)", 1, R(pi / 4)},
+      {"arcsin(x)", -1, R(-pi / 2)},
+      {"arcsin(x)", 1.5, kUndefined},
+      {"arccos(x)", -1.5, kUndefined},
+      {"arccos(x)", 1, 0},
+      {"arctg(x)", 1, R(pi / 4)},
+      {"sin(x)", 1, R(std::sin(1))},
+      {"cos(x)", 1, R(std::cos(1))},
+      {"tg(x)", 1, R(std::sin(1) / std::cos(1))},
+      {"tg(x)", 0, 0},
+      {"cotg(x)", 0, kUndefined},
+      {"1*sin(1*x+0*3,14159)+0", 1, R(std::sin(1))},
+  });
+}
+
+TEST(EvaluatePostfix, RoundsEveryIntermediateResultTo15Digits) {
+  ExpectValues({
+      {"0,1+0,2", 0, 0.3},
+      {"1/3*3", 0, 0.999999999999999},  // 1/3 is kept as 0,333333333333333
+      {"x", 0.1 + 0.2, 0.3},
+      {"x-0,3", 0.1 + 0.2, 0},
+      {"1-2-3", 0, -4},
+      {"abs(x-1)/x", -1, -2},
+      {"1/odm(1;x^(abs(-1)))", 2, 0.5},
+      {"((0)*x+1)/((1)*x+0)", 4, 0.25},
+  });
+}
+
+TEST(EvaluatePostfix, UndefinedOnDivisionByZeroAndOverflow) {
+  ExpectValues({
+      {"1/0", 0, kUndefined},
+      {"x/x", 0, kUndefined},
+      {"x*x", 1e200, kUndefined},
+      {"x+x", 1.5e308, kUndefined},
+      {"x/0,5", 1.5e308, kUndefined},
+      {"x", DBL_MAX, kUndefined},  // its 15-digit text lies beyond the double range
+  });
+}
+
+TEST(EvaluatePostfix, ListsThatCannotBeEvaluatedAreUndefined) {
+  for (const char* tokens : {"", "c +", "c bb ;", "n c", "2 c", "c y +"}) {
+    EXPECT_FALSE(ValueOf(ListOf(tokens), 1).has_value()) << tokens;
+  }
+}
+
+// ---- sign ring ----------------------------------------------------------------------------------
+
+namespace {
+
+struct Sample {
+  double x;
+  bool defined;
+  bool jump;
+};
+
+// Samples a list at xs as the plotter does: a fresh copy per sample, Jump cleared before each,
+// FirstSample until the first defined one.
+std::vector<Sample> Plot(const std::string& text, const std::vector<double>& xs) {
+  TokenList list = Parse(text);
+  SignRing ring;
+  bool first = true;
+  std::vector<Sample> samples;
+  for (double x : xs) {
+    bool defined = false, jump = false;
+    EvaluatePostfix(CopyTokenList(list), defined, jump, x, first, ring);
+    if (first && defined) first = false;
+    samples.push_back({x, defined, jump});
+  }
+  return samples;
+}
+
+std::vector<double> Columns(double from, double to, double step) {
+  std::vector<double> xs;
+  for (int i = 0; from + i * step <= to + 1e-9; ++i) xs.push_back(from + i * step);
+  return xs;
+}
+
+std::vector<double> JumpsOf(const std::vector<Sample>& samples) {
+  std::vector<double> xs;
+  for (const Sample& s : samples) {
+    if (s.jump) xs.push_back(s.x);
+  }
+  return xs;
+}
+
+}  // namespace
+
+TEST(SignRing, JumpsWhereADenominatorChangesItsSign) {
+  std::vector<double> xs = Columns(-8, 8, 0.05);
+  EXPECT_EQ(JumpsOf(Plot("1/x", xs)), std::vector<double>{xs[161]});  // x = 0 is xs[160]
+  EXPECT_TRUE(JumpsOf(Plot("1/(x*x)", xs)).empty());
+  std::vector<double> tg = JumpsOf(Plot("tg(x)", xs));
+  ASSERT_EQ(tg.size(), 6u);  // at the six poles of tg between -8 and 8
+  EXPECT_NEAR(tg[3], std::numbers::pi / 2, 0.05);
+  EXPECT_EQ(JumpsOf(Plot("log(x;2)", {0.5, 0.75, 1, 1.25, 1.5})), std::vector<double>{1.25});
+  EXPECT_EQ(JumpsOf(Plot("cotg(x)", {-0.1, -0.05, 0, 0.05, 0.1})), std::vector<double>{0.05});
+}
+
+TEST(SignRing, EachDivisionKeepsItsOwnSlot) {
+  // The first sample has the two denominators of opposite signs; x = 0 stops the evaluation in
+  // the first division and x = 1 in the second.
+  std::vector<Sample> samples =
+      Plot("1/x+1/(x-1)", {0.5, 0.6, 0, 0.5, 0.6, 1, 1.5, 1.6, -0.5, -0.4});
+  std::vector<bool> jumps;
+  for (const Sample& s : samples) jumps.push_back(s.jump);
+  EXPECT_EQ(jumps, (std::vector<bool>{false, false, false, false, false, false, true, false, true,
+                                      false}));
+}
+
+TEST(SignRing, UndefinedFirstSamplesLeaveNoSlots) {
+  TokenList list = Parse("1/x+tg(x)");
+  SignRing ring;
+  bool defined, jump = false;
+  EvaluatePostfix(CopyTokenList(list), defined, jump, 0, true, ring);
+  EXPECT_FALSE(defined);
+  EXPECT_EQ(ring.Size(), 0u);
+  EvaluatePostfix(CopyTokenList(list), defined, jump, 0.5, true, ring);
+  EXPECT_TRUE(defined);
+  EXPECT_EQ(ring.Size(), 2u);
+  EvaluatePostfix(CopyTokenList(list), defined, jump, 0.6, false, ring);
+  EXPECT_FALSE(jump);
+}
+
+TEST(CompiledExpression, GivesWhatFreshListsGiveAtEverySample) {
+  for (const char* text : {"log(x;8)", "log(x+2;x*x)", "1/x+1/(x-1)", "tg(x)-cotg(x)", "odm(x;x)",
+                           "x^x", "arccotg(x)/x"}) {
+    TokenList list = Parse(text);
+    CompiledExpression compiled(CopyTokenList(list));
+    SignRing ring, freshRing;
+    bool first = true, freshFirst = true;
+    for (double x : Columns(-4, 4, 0.125)) {
+      bool defined, jump = false, freshDefined, freshJump = false;
+      double v = compiled.Evaluate(x, defined, jump, first, ring);
+      double fresh =
+          EvaluatePostfix(CopyTokenList(list), freshDefined, freshJump, x, freshFirst, freshRing);
+      if (first && defined) first = false;
+      if (freshFirst && freshDefined) freshFirst = false;
+      ASSERT_EQ(defined, freshDefined) << text << " at " << x;
+      EXPECT_EQ(jump, freshJump) << text << " at " << x;
+      if (defined) {
+        EXPECT_EQ(v, fresh) << text << " at " << x;
+      }
+    }
+  }
+}
