@@ -156,6 +156,7 @@ void TControl::SetParent(TWinControl* parent) {
   } else if (widget_) {
     widget_->setParent(nullptr);
   }
+  ParentChanged();
 }
 
 void TControl::SetVisible(bool visible) {

@@ -149,14 +149,21 @@ class TControl : public TComponent {
   virtual void EnabledChanged();
   virtual void BoundsChanged() {}
   virtual void VisibleChanged() {}
+  virtual void DragModeChanged() {}
+  virtual void ParentChanged() {}
   // The size the control takes when it sizes itself (AutoSize); false when it does not.
   virtual bool AutoSizeExtent(int& width, int& height) { return false; }
   // Applies AutoSizeExtent, keeping the position.
   void AdjustSize();
   // A user click in the widget: runs OnClick through the error handler.
   void UserClick();
-  // The colour that paints the background: own colour, or the parent's.
-  TColor BackgroundColor() const { return color_; }
+  // Records bounds that the window system gave the widget, without applying them again.
+  void SyncBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+  }
 
  private:
   friend class TWinControl;

@@ -1,0 +1,211 @@
+#include "platform/display.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+// X11 last: its macros (None, Bool, Status) would clash with Qt's names.
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+namespace {
+
+struct Mode {
+  unsigned width, height, frequency;
+  RRMode id;
+};
+
+// XRandR on the primary output (or the first connected one). The configuration before the
+// first change is kept as "the mode stored in the system".
+class X11DisplaySettings : public DisplaySettings {
+ public:
+  ~X11DisplaySettings() override {
+    if (display_) XCloseDisplay(display_);
+  }
+
+  bool EnumMode(std::uint32_t index, DEVMODEA& mode) override {
+    Load();
+    if (modes_.empty()) {
+      // No XRandR: the current screen is the only mode.
+      if (index > 0) return false;
+      QScreen* s = QGuiApplication::primaryScreen();
+      Fill(mode, s ? s->geometry().width() : 800, s ? s->geometry().height() : 600,
+           s ? static_cast<unsigned>(s->refreshRate()) : 60);
+      return true;
+    }
+    if (index >= modes_.size()) return false;
+    Fill(mode, modes_[index].width, modes_[index].height, modes_[index].frequency);
+    return true;
+  }
+
+  long ChangeMode(const DEVMODEA* mode) override {
+    Load();
+    if (!mode) return Restore();
+    if (modes_.empty()) {
+      QScreen* s = QGuiApplication::primaryScreen();
+      bool same = s && static_cast<int>(mode->dmPelsWidth) == s->geometry().width() &&
+                  static_cast<int>(mode->dmPelsHeight) == s->geometry().height();
+      return same ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_FAILED;
+    }
+    const Mode* target = nullptr;
+    for (const Mode& m : modes_) {
+      if (m.width == mode->dmPelsWidth && m.height == mode->dmPelsHeight &&
+          (!target || m.frequency > target->frequency)) {
+        target = &m;
+      }
+    }
+    if (!target) return DISP_CHANGE_BADMODE;
+    if (!saved_) Save();
+    return Apply(target->id, target->width, target->height) ? DISP_CHANGE_SUCCESSFUL
+                                                            : DISP_CHANGE_FAILED;
+  }
+
+ private:
+  static void Fill(DEVMODEA& m, unsigned w, unsigned h, unsigned f) {
+    std::uint16_t size = m.dmSize;
+    std::memset(&m, 0, sizeof m);
+    m.dmSize = size ? size : sizeof(DEVMODEA);
+    m.dmBitsPerPel = 32;
+    m.dmPelsWidth = w;
+    m.dmPelsHeight = h;
+    m.dmDisplayFrequency = f;
+    m.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+  }
+
+  void Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    display_ = XOpenDisplay(nullptr);
+    if (!display_) return;
+    int eventBase, errorBase;
+    if (!XRRQueryExtension(display_, &eventBase, &errorBase)) return;
+    root_ = DefaultRootWindow(display_);
+    XRRScreenResources* res = XRRGetScreenResourcesCurrent(display_, root_);
+    if (!res) return;
+    output_ = XRRGetOutputPrimary(display_, root_);
+    XRROutputInfo* out = output_ ? XRRGetOutputInfo(display_, res, output_) : nullptr;
+    for (int i = 0; !out && i < res->noutput; ++i) {
+      XRROutputInfo* o = XRRGetOutputInfo(display_, res, res->outputs[i]);
+      if (o && o->connection == RR_Connected && o->crtc) {
+        out = o;
+        output_ = res->outputs[i];
+      } else if (o) {
+        XRRFreeOutputInfo(o);
+      }
+    }
+    if (out && out->crtc) {
+      crtc_ = out->crtc;
+      for (int i = 0; i < out->nmode; ++i) {
+        for (int j = 0; j < res->nmode; ++j) {
+          const XRRModeInfo& mi = res->modes[j];
+          if (mi.id != out->modes[i]) continue;
+          unsigned f =
+              mi.hTotal && mi.vTotal
+                  ? static_cast<unsigned>(static_cast<double>(mi.dotClock) /
+                                              (static_cast<double>(mi.hTotal) * mi.vTotal) +
+                                          0.5)
+                  : 0;
+          modes_.push_back({mi.width, mi.height, f, mi.id});
+        }
+      }
+    }
+    if (out) XRRFreeOutputInfo(out);
+    XRRFreeScreenResources(res);
+  }
+
+  void Save() {
+    XRRScreenResources* res = XRRGetScreenResourcesCurrent(display_, root_);
+    if (!res) return;
+    if (XRRCrtcInfo* ci = XRRGetCrtcInfo(display_, res, crtc_)) {
+      savedMode_ = ci->mode;
+      savedWidth_ = ci->width;
+      savedHeight_ = ci->height;
+      saved_ = true;
+      XRRFreeCrtcInfo(ci);
+    }
+    savedScreenWidth_ = DisplayWidth(display_, DefaultScreen(display_));
+    savedScreenHeight_ = DisplayHeight(display_, DefaultScreen(display_));
+    savedScreenMmWidth_ = DisplayWidthMM(display_, DefaultScreen(display_));
+    savedScreenMmHeight_ = DisplayHeightMM(display_, DefaultScreen(display_));
+    XRRFreeScreenResources(res);
+  }
+
+  bool Apply(RRMode mode, unsigned width, unsigned height) {
+    XRRScreenResources* res = XRRGetScreenResourcesCurrent(display_, root_);
+    if (!res) return false;
+    XRRCrtcInfo* ci = XRRGetCrtcInfo(display_, res, crtc_);
+    bool ok = false;
+    if (ci) {
+      int screen = DefaultScreen(display_);
+      // Grow the screen first when the new mode is larger, shrink it after when smaller.
+      int mmw = DisplayWidthMM(display_, screen), mmh = DisplayHeightMM(display_, screen);
+      int cw = DisplayWidth(display_, screen), ch = DisplayHeight(display_, screen);
+      bool grow = static_cast<int>(width) > cw || static_cast<int>(height) > ch;
+      if (grow)
+        XRRSetScreenSize(display_, root_, std::max<int>(width, cw), std::max<int>(height, ch), mmw,
+                         mmh);
+      Status s = XRRSetCrtcConfig(display_, res, crtc_, CurrentTime, ci->x, ci->y, mode,
+                                  ci->rotation, ci->outputs, ci->noutput);
+      ok = s == RRSetConfigSuccess;
+      if (ok) {
+        int nmw = cw ? mmw * static_cast<int>(width) / cw : mmw;
+        int nmh = ch ? mmh * static_cast<int>(height) / ch : mmh;
+        XRRSetScreenSize(display_, root_, width, height, nmw, nmh);
+      }
+      XRRFreeCrtcInfo(ci);
+    }
+    XRRFreeScreenResources(res);
+    XSync(display_, False);
+    return ok;
+  }
+
+  long Restore() {
+    if (!display_ || !saved_) return DISP_CHANGE_SUCCESSFUL;
+    bool ok = Apply(savedMode_, savedWidth_, savedHeight_);
+    if (ok) {
+      XRRSetScreenSize(display_, root_, savedScreenWidth_, savedScreenHeight_, savedScreenMmWidth_,
+                       savedScreenMmHeight_);
+      XSync(display_, False);
+    }
+    return ok ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_FAILED;
+  }
+
+  bool loaded_ = false;
+  Display* display_ = nullptr;
+  Window root_ = 0;
+  RROutput output_ = 0;
+  RRCrtc crtc_ = 0;
+  std::vector<Mode> modes_;
+  bool saved_ = false;
+  RRMode savedMode_ = 0;
+  unsigned savedWidth_ = 0, savedHeight_ = 0;
+  int savedScreenWidth_ = 0, savedScreenHeight_ = 0, savedScreenMmWidth_ = 0,
+      savedScreenMmHeight_ = 0;
+};
+
+DisplaySettings*& Installed() {
+  static DisplaySettings* settings = nullptr;
+  return settings;
+}
+
+}  // namespace
+
+DisplaySettings& CurrentDisplaySettings() {
+  if (DisplaySettings* s = Installed()) return *s;
+  static X11DisplaySettings x11;
+  return x11;
+}
+
+void SetDisplaySettings(DisplaySettings* settings) {
+  Installed() = settings;
+}
+
+bool EnumDisplaySettingsA(const char*, std::uint32_t modeNum, DEVMODEA* devMode) {
+  return devMode && CurrentDisplaySettings().EnumMode(modeNum, *devMode);
+}
+
+long ChangeDisplaySettingsA(DEVMODEA* devMode, std::uint32_t) {
+  return CurrentDisplaySettings().ChangeMode(devMode);
+}

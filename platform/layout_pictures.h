@@ -1,0 +1,33 @@
+// Which properties of a layout hold pictures, and the names under which the built program
+// carries their rendered form. Shared by the picture compiler and the layout loader, so the
+// two always agree.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/layout_text.h"
+
+enum class PictureFormat { Jpeg, Png };
+
+// One picture that a layout uses: its source (relative to the layouts folder), the size it is
+// rendered at (0 × 0: the source's own size), its format and the colour behind it.
+struct PictureUse {
+  std::string source;
+  int width = 0, height = 0;
+  PictureFormat format = PictureFormat::Jpeg;
+  LayoutValue background;  // the nearest Color of the object or its parents
+  std::string object;      // the object's name, for messages
+  int line = 0;
+};
+
+// The resource name of a rendered picture: "Titulni/about.html@537x441.jpg"; a source that
+// is already a JPEG or PNG file is carried as it is. A source named "x.png.svg" renders to PNG.
+std::string RenderedPictureName(std::string_view source, int width, int height,
+                                PictureFormat format);
+
+// Every picture of a layout: TImage.Picture at the box's size (JPEG), the glyphs of buttons and
+// the bitmaps of menu items and form icons at their own size (PNG, transparent), and the
+// pictures of an image list at the list's size (PNG).
+std::vector<PictureUse> PictureUses(const LayoutObject& root);

@@ -1,0 +1,186 @@
+// Labels, static texts, group boxes, memos, edits and buttons.
+#pragma once
+
+#include "platform/controls.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+enum class TBorderStyle { bsNone, bsSingle };
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+// A label: painted text, opaque in its colour (the parent's unless set) unless Transparent;
+// AutoSize (the default) fits the box to the text.
+class TLabel : public TControl {
+ public:
+  explicit TLabel(TComponent* owner);
+  std::string_view ClassName() const override { return "TLabel"; }
+
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  TTextLayout Layout() const { return layout_; }
+  void SetLayout(TTextLayout value);
+
+  void PaintWidget(QPainter& painter) override;
+
+ protected:
+  void TextChanged() override;
+  bool AutoSizeExtent(int& width, int& height) override;
+
+ private:
+  bool autoSize_ = true, wordWrap_ = false, transparent_ = false;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+  TTextLayout layout_ = TTextLayout::tlTop;
+};
+
+// A static text: a label that is a window of its own.
+class TStaticText : public TWinControl {
+ public:
+  explicit TStaticText(TComponent* owner);
+  std::string_view ClassName() const override { return "TStaticText"; }
+
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style);
+
+  void PaintWidget(QPainter& painter) override;
+
+ protected:
+  void TextChanged() override;
+  bool AutoSizeExtent(int& width, int& height) override;
+
+ private:
+  bool autoSize_ = true, transparent_ = false;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+  TBorderStyle borderStyle_ = TBorderStyle::bsNone;
+};
+
+// A group box: a frame with its caption in the box's font; children lie inside it, positioned
+// from its top left corner.
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+  std::string_view ClassName() const override { return "TGroupBox"; }
+
+ protected:
+  void TextChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+
+ private:
+  QGroupBox* box_;
+};
+
+// A memo. Every memo of the book shows text, so memos are read-only; with DragMode
+// dmAutomatic a press starts a drag: no focus, no caret, no click.
+class TMemo : public TWinControl {
+ public:
+  explicit TMemo(TComponent* owner);
+  std::string_view ClassName() const override { return "TMemo"; }
+
+  TStrings& Lines() { return lines_; }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle style);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  const TNotifyEvent& OnChange() const { return onChange_; }
+  void SetOnChange(TNotifyEvent e) { onChange_ = std::move(e); }
+
+ protected:
+  void TextChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+  void DragModeChanged() override { ApplyInteraction(); }
+
+ private:
+  void LinesChanged();
+  void ApplyInteraction();
+  void ApplyPalette();
+  QPlainTextEdit* edit_;
+  TStrings lines_;
+  bool readOnly_ = true, wordWrap_ = true;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+  bool syncing_ = false;
+  TNotifyEvent onChange_;
+};
+
+// A one-line edit. Every change of its text, typed or written by the program, fires OnChange
+// synchronously; writing the present text fires nothing.
+class TEdit : public TWinControl {
+ public:
+  explicit TEdit(TComponent* owner);
+  std::string_view ClassName() const override { return "TEdit"; }
+
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int value);
+  TEditCharCase CharCase() const { return charCase_; }
+  void SetCharCase(TEditCharCase value);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style);
+  // The selection, in characters.
+  int SelStart() const;
+  void SetSelStart(int start);
+  int SelLength() const;
+  void SetSelLength(int length);
+
+  const TNotifyEvent& OnChange() const { return onChange_; }
+  void SetOnChange(TNotifyEvent e) { onChange_ = std::move(e); }
+
+  QLineEdit* LineEdit() const { return edit_; }
+
+ protected:
+  void TextChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+
+ private:
+  void UserEdited(const QString& text);
+  QLineEdit* edit_;
+  bool readOnly_ = false;
+  int maxLength_ = 0;
+  TEditCharCase charCase_ = TEditCharCase::ecNormal;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  TNotifyEvent onChange_;
+};
+
+// A push button.
+class TButton : public TWinControl {
+ public:
+  explicit TButton(TComponent* owner);
+  std::string_view ClassName() const override { return "TButton"; }
+
+ protected:
+  void TextChanged() override;
+
+ private:
+  QPushButton* button_;
+};
+
+// Forwards mouse presses and releases of a native widget (and its viewport) to its control,
+// for clicks and automatic dragging.
+void ForwardMouseEvents(QWidget* widget, TControl* control);
