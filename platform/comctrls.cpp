@@ -75,6 +75,11 @@ void TToolBar::ArrangeButtons() {
   arranging_ = false;
 }
 
+void TToolBar::Loaded() {
+  for (TToolButton* b : buttons_) b->UpdateImage();
+  ArrangeButtons();
+}
+
 void TToolBar::PaintWidget(QPainter& p) {
   p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(Color()));
   // The top edge of the class library's tool bar.

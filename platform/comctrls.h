@@ -39,7 +39,8 @@ class TToolBar : public TWinControl {
   void ArrangeButtons();
 
   void PaintWidget(QPainter& painter) override;
-  void Loaded() override { ArrangeButtons(); }
+  // The image list's pictures are there once the whole layout is read.
+  void Loaded() override;
 
  private:
   friend class TToolButton;

@@ -350,6 +350,7 @@ void TForm::WindowStateChangedBySystem(bool minimized) {
 TApplication::TApplication() : TComponent(nullptr) {
   Application = this;
   InstallFontSubstitutions();
+  QApplication::setStyle(QStringLiteral("Fusion"));
   SetErrorHandler([this](const std::string& m) { ShowException(m); });
   QObject::connect(qApp, &QGuiApplication::applicationStateChanged, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) return;

@@ -203,6 +203,10 @@ void TFont::Assign(const TFont& other) {
   Changed();
 }
 
+int TextLineHeight(const TFont& font) {
+  return QFontMetrics(font.ToQFont()).height();
+}
+
 bool TFont::IsSymbol() const {
   return SameName(name_, "Symbol");
 }
@@ -212,6 +216,22 @@ QFont TFont::ToQFont() const {
   // A negative height is the character height in pixels; a positive one the cell height,
   // of which the character takes about four fifths.
   int px = height_ < 0 ? -height_ : (height_ * 4 + 2) / 5;
+  // MS Sans Serif is a bitmap font in a few sizes; Windows draws a request with the largest
+  // size that does not exceed it, and the layouts are measured for that.
+  if (SameName(name_, "MS Sans Serif")) {
+    static const int sizes[] = {32, 24, 19, 16, 13, 11};
+    int chosen = 11;
+    for (int s : sizes) {
+      if (px >= s) {
+        chosen = s;
+        break;
+      }
+    }
+    px = chosen;
+    // Liberation Sans runs about 7 % wider than the bitmap font; narrowed, long lines of the
+    // layouts stay on one line as they were written.
+    f.setStretch(93);
+  }
   f.setPixelSize(std::max(px, 1));
   f.setBold(style_ & fsBold);
   f.setItalic((style_ & fsItalic) || SameName(name_, "ZapfEllipt BT"));

@@ -90,7 +90,8 @@ class TFont {
     return name_ == o.name_ && height_ == o.height_ && style_ == o.style_ && color_ == o.color_;
   }
 
-  // The installed font that stands in for this one.
+  // The installed font that stands in for this one. MS Sans Serif keeps the sizes of the
+  // Windows bitmap font (11, 13, 16, 19, 24 and 32 px), for which the layouts were measured.
   QFont ToQFont() const;
   // Whether text in this font is written in the Symbol font's letters (p is π).
   bool IsSymbol() const;
@@ -105,6 +106,9 @@ class TFont {
   TColor color_ = clWindowText;
   int charset_ = 1;
 };
+
+// The height of one line of text in a font, as the controls space lines.
+int TextLineHeight(const TFont& font);
 
 // The family that stands in for a Windows font name (MS Sans Serif -> Liberation Sans, ...).
 QString MapFontFamily(std::string_view windowsName);

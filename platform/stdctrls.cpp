@@ -1,15 +1,11 @@
 #include "platform/stdctrls.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextDocument>
+#include <QTextLayout>
 #include <QVariant>
 
 namespace {
@@ -33,12 +29,15 @@ int AlignmentFlags(TAlignment a) {
 }
 
 // The box that a text takes in a font: one line per line break, wrapped within `width`.
-QSize TextExtent(const QString& text, const QFont& font, bool wrap, int width) {
+QSize TextExtent(const QString& text, const TFont& tfont, bool wrap, int width) {
+  QFont font = tfont.ToQFont();
   QFontMetrics fm(font);
-  if (text.isEmpty()) return QSize(0, fm.height());
+  const int lineHeight = TextLineHeight(tfont);
+  if (text.isEmpty()) return QSize(0, lineHeight);
   int flags = Qt::TextExpandTabs | (wrap ? Qt::TextWordWrap : 0);
   QRect r = fm.boundingRect(QRect(0, 0, wrap ? std::max(width, 1) : 100000, 100000), flags, text);
-  return QSize(r.width(), std::max(r.height(), fm.height()));
+  int lines = std::max(1, (r.height() + fm.height() / 2) / std::max(fm.height(), 1));
+  return QSize(r.width(), lines * lineHeight);
 }
 
 void PaintText(QPainter& p, const QRect& box, const std::string& text, const TFont& font,
@@ -90,7 +89,7 @@ void TLabel::TextChanged() {
 
 bool TLabel::AutoSizeExtent(int& width, int& height) {
   if (!autoSize_) return false;
-  QSize s = TextExtent(DisplayText(Caption(), Font()), Font().ToQFont(), wordWrap_, Width());
+  QSize s = TextExtent(DisplayText(Caption(), Font()), Font(), wordWrap_, Width());
   if (!wordWrap_) width = s.width();
   height = s.height();
   return true;
@@ -146,7 +145,7 @@ void TStaticText::TextChanged() {
 
 bool TStaticText::AutoSizeExtent(int& width, int& height) {
   if (!autoSize_) return false;
-  QSize s = TextExtent(DisplayText(Caption(), Font()), Font().ToQFont(), false, Width());
+  QSize s = TextExtent(DisplayText(Caption(), Font()), Font(), false, Width());
   int frame = borderStyle_ == TBorderStyle::bsNone ? 0 : 2;
   width = s.width() + 2 * frame;
   height = s.height() + 2 * frame;
@@ -188,58 +187,41 @@ void TStaticText::PaintWidget(QPainter& p) {
 // ---- TGroupBox ------------------------------------------------------------------------------
 
 TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
-  box_ = new QGroupBox();
-  SetWidget(box_);
-  ForwardMouseEvents(box_, this);
+  SetWidget(new ControlWidget(this));
   SetBounds(0, 0, 185, 105);
 }
 
-void TGroupBox::TextChanged() {
-  box_->setTitle(QString::fromStdString(Caption()));
-}
-
-void TGroupBox::FontChanged() {
-  TWinControl::FontChanged();
-  QPalette pal = box_->palette();
-  pal.setColor(QPalette::WindowText, ToQColor(Font().Color()));
-  box_->setPalette(pal);
-}
-
-void TGroupBox::ColorChanged() {
-  TWinControl::ColorChanged();
-  bool own = !ParentColor();
-  box_->setAutoFillBackground(own);
-  if (own) {
-    QPalette pal = box_->palette();
-    pal.setColor(QPalette::Window, ToQColor(Color()));
-    box_->setPalette(pal);
-  }
+void TGroupBox::PaintWidget(QPainter& p) {
+  const int w = Width(), h = Height();
+  if (!ParentColor()) p.fillRect(QRect(0, 0, w, h), ToQColor(Color()));
+  QFont f = Font().ToQFont();
+  QFontMetrics fm(f);
+  const QString caption = DisplayText(Caption(), Font());
+  const int top = caption.isEmpty() ? 0 : fm.height() / 2;
+  // The etched frame of the class library: a grey line with a white one beside it.
+  p.setPen(QColor(128, 128, 128));
+  p.drawRect(0, top, w - 2, h - top - 2);
+  p.setPen(QColor(255, 255, 255));
+  p.drawLine(1, top + 1, w - 3, top + 1);
+  p.drawLine(1, top + 1, 1, h - 3);
+  p.drawLine(0, h - 1, w - 1, h - 1);
+  p.drawLine(w - 1, top, w - 1, h - 1);
+  if (caption.isEmpty()) return;
+  QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+  p.fillRect(text, ToQColor(Color()));
+  p.setFont(f);
+  p.setPen(Enabled() ? ToQColor(Font().Color()) : QColor(128, 128, 128));
+  p.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption);
 }
 
 // ---- TMemo ----------------------------------------------------------------------------------
 
 TMemo::TMemo(TComponent* owner) : TWinControl(owner) {
-  edit_ = new QPlainTextEdit();
-  edit_->document()->setDocumentMargin(1);
-  edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  edit_->setUndoRedoEnabled(false);
-  SetWidget(edit_);
-  ForwardMouseEvents(edit_->viewport(), this);
+  SetWidget(new ControlWidget(this));
   lines_.OnChange = [this] { LinesChanged(); };
   SetParentColor(false);
   SetColor(clWindow);
   SetBounds(0, 0, 185, 89);
-  ApplyInteraction();
-  QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] {
-    if (syncing_) return;
-    // A change typed by the user (only possible when the memo is not read-only).
-    std::string text = edit_->toPlainText().replace(QLatin1Char('\n'), "\r\n").toStdString();
-    syncing_ = true;
-    lines_.SetText(text);
-    syncing_ = false;
-    SetText(text);
-  });
 }
 
 void TMemo::LinesChanged() {
@@ -253,83 +235,75 @@ void TMemo::LinesChanged() {
   syncing_ = true;
   SetText(text);
   syncing_ = false;
-  // SetText skipped an equal text: the widget already shows it.
 }
 
 void TMemo::TextChanged() {
-  bool wasSyncing = syncing_;
-  syncing_ = true;
-  if (!wasSyncing) lines_.SetText(Text());
-  QString shown = QString::fromStdString(Text());
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  if (Font().IsSymbol()) shown = SymbolToUnicode(shown);
-  if (edit_->toPlainText() != shown) {
-    edit_->setPlainText(shown);
-    if (alignment_ != TAlignment::taLeftJustify) SetAlignment(alignment_);
+  if (!syncing_) {
+    syncing_ = true;
+    lines_.SetText(Text());
+    syncing_ = false;
   }
-  syncing_ = wasSyncing;
+  Invalidate();
   if (!Loading()) onChange_(this);
-}
-
-void TMemo::ApplyInteraction() {
-  edit_->setReadOnly(readOnly_);
-  if (DragMode() == TDragMode::dmAutomatic) {
-    edit_->setTextInteractionFlags(Qt::NoTextInteraction);
-    edit_->setFocusPolicy(Qt::NoFocus);
-    edit_->viewport()->setCursor(ToQtCursor(Cursor()));
-  } else {
-    edit_->setTextInteractionFlags(readOnly_
-                                       ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                       : Qt::TextEditorInteraction);
-    edit_->setFocusPolicy(Qt::StrongFocus);
-  }
 }
 
 void TMemo::SetReadOnly(bool value) {
   readOnly_ = value;
-  ApplyInteraction();
 }
 
 void TMemo::SetWordWrap(bool value) {
   wordWrap_ = value;
-  edit_->setLineWrapMode(value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  Invalidate();
 }
 
 void TMemo::SetBorderStyle(TBorderStyle style) {
   borderStyle_ = style;
-  edit_->setFrameShape(style == TBorderStyle::bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+  Invalidate();
 }
 
 void TMemo::SetScrollBars(TScrollStyle style) {
   scrollBars_ = style;
-  bool h = style == TScrollStyle::ssHorizontal || style == TScrollStyle::ssBoth;
-  bool v = style == TScrollStyle::ssVertical || style == TScrollStyle::ssBoth;
-  edit_->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  edit_->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void TMemo::SetAlignment(TAlignment value) {
   alignment_ = value;
-  QTextOption opt = edit_->document()->defaultTextOption();
-  opt.setAlignment(static_cast<Qt::Alignment>(AlignmentFlags(value)));
-  edit_->document()->setDefaultTextOption(opt);
+  Invalidate();
 }
 
-void TMemo::ApplyPalette() {
-  QPalette pal = edit_->palette();
-  pal.setColor(QPalette::Base, ToQColor(Color()));
-  pal.setColor(QPalette::Text, ToQColor(Font().Color()));
-  edit_->setPalette(pal);
-}
-
-void TMemo::FontChanged() {
-  TWinControl::FontChanged();
-  ApplyPalette();
-}
-
-void TMemo::ColorChanged() {
-  TWinControl::ColorChanged();
-  ApplyPalette();
+void TMemo::PaintWidget(QPainter& p) {
+  QRect box(0, 0, Width(), Height());
+  p.fillRect(box, ToQColor(Color()));
+  int inset = 1;
+  if (borderStyle_ != TBorderStyle::bsNone) {
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    inset = 3;
+  }
+  p.setClipRect(box.adjusted(inset - 1, inset - 1, 1 - inset, 1 - inset));
+  QFont f = Font().ToQFont();
+  p.setFont(f);
+  p.setPen(Enabled() ? ToQColor(Font().Color()) : QColor(128, 128, 128));
+  const int lineHeight = TextLineHeight(Font());
+  const int width = box.width() - 2 * inset;
+  int y = inset - 1;
+  for (const std::string& line : lines_.Lines()) {
+    QString text = DisplayText(line, Font());
+    QTextLayout layout(text, f);
+    QTextOption option(static_cast<Qt::Alignment>(AlignmentFlags(alignment_)));
+    option.setWrapMode(wordWrap_ ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (;;) {
+      QTextLine l = layout.createLine();
+      if (!l.isValid()) break;
+      l.setLineWidth(width);
+      l.setPosition(QPointF(inset, y));
+      y += lineHeight;
+    }
+    layout.endLayout();
+    layout.draw(&p, QPointF(0, 0));
+    if (y > box.height()) break;
+  }
 }
 
 // ---- TEdit ----------------------------------------------------------------------------------

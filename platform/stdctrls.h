@@ -3,9 +3,7 @@
 
 #include "platform/controls.h"
 
-class QGroupBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
@@ -70,23 +68,20 @@ class TStaticText : public TWinControl {
   TBorderStyle borderStyle_ = TBorderStyle::bsNone;
 };
 
-// A group box: a frame with its caption in the box's font; children lie inside it, positioned
-// from its top left corner.
+// A group box: an etched frame with its caption on the top line, in the box's font; children
+// lie inside it, positioned from its top left corner.
 class TGroupBox : public TWinControl {
  public:
   explicit TGroupBox(TComponent* owner);
   std::string_view ClassName() const override { return "TGroupBox"; }
+  void PaintWidget(QPainter& painter) override;
 
  protected:
-  void TextChanged() override;
-  void FontChanged() override;
-  void ColorChanged() override;
-
- private:
-  QGroupBox* box_;
+  void TextChanged() override { Invalidate(); }
 };
 
-// A memo. Every memo of the book shows text, so memos are read-only; with DragMode
+// A memo. Every memo of the book shows text and none takes input, so a memo paints its lines
+// itself (wrapped at the box's width unless WordWrap is off) and is read-only; with DragMode
 // dmAutomatic a press starts a drag: no focus, no caret, no click.
 class TMemo : public TWinControl {
  public:
@@ -107,17 +102,13 @@ class TMemo : public TWinControl {
   const TNotifyEvent& OnChange() const { return onChange_; }
   void SetOnChange(TNotifyEvent e) { onChange_ = std::move(e); }
 
+  void PaintWidget(QPainter& painter) override;
+
  protected:
   void TextChanged() override;
-  void FontChanged() override;
-  void ColorChanged() override;
-  void DragModeChanged() override { ApplyInteraction(); }
 
  private:
   void LinesChanged();
-  void ApplyInteraction();
-  void ApplyPalette();
-  QPlainTextEdit* edit_;
   TStrings lines_;
   bool readOnly_ = true, wordWrap_ = true;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;

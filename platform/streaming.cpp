@@ -305,6 +305,8 @@ TForm* Build(const TFormClass& formClass, TComponent* owner) {
 
 TForm* CreateForm(const TFormClass& formClass, TComponent* owner) {
   TForm* form = Build(formClass, owner);
+  // The first form of the application is its main form.
+  if (Application && !Application->MainForm()) Application->SetMainForm(form);
   if (formClass.setPageVariable) {
     formClass.setPageVariable(form);
     // The page variable is emptied when its form goes; the class library would leave it

@@ -1,0 +1,9 @@
+#include "exercises/unit_frmFceCVextremy.h"
+
+TfrmFceCVextremy* frmFceCVextremy = nullptr;
+
+const TFormClass& TfrmFceCVextremy::FormClass() {
+  static const TFormClass cls =
+      TFormClass::Of<TfrmFceCVextremy>("TfrmFceCVextremy", "frmFceCVextremy", &frmFceCVextremy);
+  return cls;
+}

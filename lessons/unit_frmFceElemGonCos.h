@@ -1,0 +1,13 @@
+// The theory page 4.7  Goniometrické funkce — kosinus.
+#pragma once
+
+#include "platform/forms.h"
+#include "platform/streaming.h"
+
+class TfrmFceElemGonCos : public TForm {
+ public:
+  explicit TfrmFceElemGonCos(TComponent* owner) : TForm(owner) {}
+  static const TFormClass& FormClass();
+};
+
+extern TfrmFceElemGonCos* frmFceElemGonCos;

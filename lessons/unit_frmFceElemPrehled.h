@@ -1,0 +1,13 @@
+// The theory page 4.11  Přehled elementárních funkcí.
+#pragma once
+
+#include "platform/forms.h"
+#include "platform/streaming.h"
+
+class TfrmFceElemPrehled : public TForm {
+ public:
+  explicit TfrmFceElemPrehled(TComponent* owner) : TForm(owner) {}
+  static const TFormClass& FormClass();
+};
+
+extern TfrmFceElemPrehled* frmFceElemPrehled;

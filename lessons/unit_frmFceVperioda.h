@@ -1,0 +1,13 @@
+// The theory page 2.5  Perioda.
+#pragma once
+
+#include "platform/forms.h"
+#include "platform/streaming.h"
+
+class TfrmFceVperioda : public TForm {
+ public:
+  explicit TfrmFceVperioda(TComponent* owner) : TForm(owner) {}
+  static const TFormClass& FormClass();
+};
+
+extern TfrmFceVperioda* frmFceVperioda;

@@ -1,0 +1,13 @@
+// The theory page 2.6  Prostá funkce.
+#pragma once
+
+#include "platform/forms.h"
+#include "platform/streaming.h"
+
+class TfrmFceVprosta : public TForm {
+ public:
+  explicit TfrmFceVprosta(TComponent* owner) : TForm(owner) {}
+  static const TFormClass& FormClass();
+};
+
+extern TfrmFceVprosta* frmFceVprosta;

@@ -1,0 +1,26 @@
+#include "shell/lupa.h"
+
+Tfrm_lupa* frm_lupa = nullptr;
+
+const TFormClass& Tfrm_lupa::FormClass() {
+  static const TFormClass cls =
+      TFormClass::Of<Tfrm_lupa>("Tfrm_lupa", "frm_lupa", &frm_lupa).Bind("obr", &Tfrm_lupa::obr);
+  return cls;
+}
+
+void Tfrm_lupa::NactiObr(const std::string& FileName) {
+  obr->Picture().LoadFromFile(FileName);
+  SetWidth(obr->Width());
+  SetHeight(obr->Height());
+}
+
+void ShowEnlargedPicture(const std::string& Folder, const std::string& Name) {
+  if (!frm_lupa) return;
+  frm_lupa->NactiObr(Folder + Name + "_big.jpg");
+  frm_lupa->ShowForm();
+  frm_lupa->SetFocus();
+}
+
+void HideEnlargedPicture() {
+  if (frm_lupa) frm_lupa->Hide();
+}
