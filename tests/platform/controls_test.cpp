@@ -299,7 +299,8 @@ TEST_F(ControlsTest, MessageBoxesHaveCzechButtonsAndAnswerTheirIds) {
         if (b->text() == c.press) b->click();
       }
     });
-    int result = Application->MessageBox("Skutečně si přejete skončit?", "Ukončení programu", c.flags);
+    int result =
+        Application->MessageBox("Skutečně si přejete skončit?", "Ukončení programu", c.flags);
     EXPECT_EQ(result, c.answer) << c.press;
     if ((c.flags & 0x0F) == MB_YESNO) {
       EXPECT_EQ(seen, (std::vector<std::string>{"Ano", "Ne"}));
@@ -321,7 +322,8 @@ TEST_F(ControlsTest, DispatchShowsUncaughtErrorsAndSkipsTheRestOfTheHandler) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "'abc' is not a valid floating point value.");
   Dispatch([] { throw EFOpenError("Cannot open file \"x\". No such file or directory."); });
-  EXPECT_EQ(boxes[1].text, "Cannot open file \"x\". No such file or directory.") << "no second stop";
+  EXPECT_EQ(boxes[1].text, "Cannot open file \"x\". No such file or directory.")
+      << "no second stop";
 }
 
 TEST_F(ControlsTest, MenuItemsRunTheirHandlerOnlyWhileEnabled) {

@@ -20,7 +20,7 @@ TEST(Colours, RedInTheLowByteAndNamedColours) {
   const struct {
     const char* name;
     TColor value;
-  } names[] = {{"clMoneyGreen", 0xC0DCC0}, {"clNavy", 0x800000}, {"clRed", 0x0000FF},
+  } names[] = {{"clMoneyGreen", 0xC0DCC0}, {"clNavy", 0x800000},  {"clRed", 0x0000FF},
                {"clmoneygreen", 0xC0DCC0}, {"clWhite", 0xFFFFFF}, {"clSilver", 0xC0C0C0}};
   for (const auto& n : names) {
     TColor c = 0;

@@ -1,0 +1,255 @@
+// Start-up, the main window, the chapter table with page switching and the tool bar states,
+// the magnifier and the exit.
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "platform/stdctrls.h"
+#include "tests/shell/program_fixture.h"
+
+namespace {
+
+struct Buttons {
+  bool back, repeat, pause, stepMode, step, next, collection;
+  int collectionPicture;
+};
+
+Buttons ToolbarNow() {
+  return {frmMain->btnZpet->Enabled(),   frmMain->btnZopak->Enabled(),
+          frmMain->btnPozast->Enabled(), frmMain->btnKrokuj->Enabled(),
+          frmMain->btnKrok->Enabled(),   frmMain->btnDalsi->Enabled(),
+          frmMain->btnSbirka->Enabled(), frmMain->btnSbirka->ImageIndex()};
+}
+
+using ShellTest = ProgramTest;
+
+TEST_F(ShellTest, StartsOnTheTitlePageWithEveryButtonDisabled) {
+  EXPECT_EQ(Application->Title(), "Orvinel (Zalmira)");
+  EXPECT_EQ(frmMain->Caption(), "Zalmira");
+  EXPECT_EQ(Application->MainForm(), frmMain);
+  EXPECT_EQ(frmMain->WindowState(), TWindowState::wsMaximized);
+  EXPECT_TRUE(frmMain->Visible());
+  EXPECT_TRUE(frmMain->ToolBar->Visible());
+  EXPECT_EQ(OpenClass(), "frmFceTitulni");
+  EXPECT_EQ(frmMain->PageNo(), 61);
+  Buttons b = ToolbarNow();
+  EXPECT_FALSE(b.back || b.repeat || b.pause || b.stepMode || b.step || b.next || b.collection);
+  EXPECT_FALSE(StepMode);
+  EXPECT_EQ(frmMain->btnKrok->ImageIndex(), 9);
+  EXPECT_EQ(frmMain->btnPozast->ImageIndex(), 2);
+  EXPECT_TRUE(frmMain->Schovat1->Visible());
+  ASSERT_NE(frm_lupa, nullptr);
+  EXPECT_FALSE(frm_lupa->Visible());
+  for (int slot = 1; slot <= 18; ++slot) EXPECT_EQ(ExerciseTabIndex[slot], 0);
+  TForm* page = frmMain->OpenPage();
+  for (const char* heading : {"info1", "info3", "info5", "info7", "info9"}) {
+    EXPECT_EQ(static_cast<TMemo*>(page->FindComponent(heading))->Font().Color(), 0x005D0101)
+        << heading;
+  }
+  for (const char* text : {"info4", "info6", "info8", "info10"}) {
+    EXPECT_EQ(static_cast<TMemo*>(page->FindComponent(text))->Font().Color(), clNavy) << text;
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ShellTest, EveryChapterRowOpensItsPageWithItsToolbarState) {
+  for (const ChapterRow& row : ChapterTable()) {
+    SCOPED_TRACE(row.row);
+    TMenuItem* item = ChapterItems[row.row];
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->Name(), row.menuItem);
+    EXPECT_EQ(item->Caption(), row.caption);
+    EXPECT_EQ(item->OnClick().Name(), row.handler);
+    Open(row.row);
+    ASSERT_NE(frmMain->OpenPage(), nullptr);
+    EXPECT_EQ(std::string("T") + frmMain->OpenPage()->Name(), row.pageClass);
+    EXPECT_EQ(frmMain->PageNo(), row.page);
+    EXPECT_EQ(frmMain->OpenPage()->Color(), clMoneyGreen);
+    EXPECT_EQ(frmMain->OpenPage()->BorderStyle(), TFormBorderStyle::bsNone);
+    const ToolbarState& s = ToolbarStateOf(row.state);
+    Buttons b = ToolbarNow();
+    EXPECT_EQ(b.back, s.back);
+    EXPECT_EQ(b.repeat, s.repeat);
+    EXPECT_EQ(b.pause, s.pause != PauseState::Off);  // step mode is off here
+    EXPECT_EQ(b.stepMode, s.stepMode);
+    EXPECT_FALSE(b.step);
+    EXPECT_EQ(b.next, s.next);
+    EXPECT_EQ(b.collection, s.collection);
+    EXPECT_EQ(b.collectionPicture, s.collectionPicture);
+  }
+  EXPECT_TRUE(boxes.empty()) << boxes.front().text;
+}
+
+TEST_F(ShellTest, PagesOfStatesFToMSwitchStepModeOffTheOthersKeepIt) {
+  for (const ChapterRow& row : ChapterTable()) {
+    SCOPED_TRACE(row.row);
+    Open(4);  // 1.3, state D: step mode can be switched on
+    frmMain->btnKrokujClick(nullptr);
+    ASSERT_TRUE(StepMode);
+    Open(row.row);
+    const ToolbarState& s = ToolbarStateOf(row.state);
+    EXPECT_EQ(StepMode, !s.resetSteps);
+    EXPECT_EQ(frmMain->btnKrokuj->Down(), !s.resetSteps);
+    EXPECT_EQ(frmMain->btnKrok->Enabled(), !s.resetSteps);
+    EXPECT_EQ(frmMain->btnKrok->ImageIndex(), s.resetSteps ? 9 : 10);
+    if (s.pause == PauseState::OffInStepMode) EXPECT_FALSE(frmMain->btnPozast->Enabled());
+    if (s.name == 'E') EXPECT_TRUE(frmMain->btnPozast->Enabled());
+    if (s.name == 'A') EXPECT_FALSE(frmMain->btnKrokuj->Enabled()) << "down though disabled";
+    if (StepMode) frmMain->btnKrokujClick(nullptr);
+  }
+}
+
+TEST_F(ShellTest, ReopeningAPageGivesAFreshInstance) {
+  Open(14);
+  TRef<TForm> first(frmMain->OpenPage());
+  Open(14);
+  EXPECT_FALSE(first) << "the old instance is gone";
+  ASSERT_NE(frmMain->OpenPage(), nullptr);
+  EXPECT_EQ(frmMain->PageNo(), 13);
+  EXPECT_EQ(frmMain->OpenPage()->Name(), "frmFceElemLin");
+}
+
+TEST_F(ShellTest, OpeningAPageLeavesThePausePictureAlone) {
+  frmMain->btnPozast->SetImageIndex(3);
+  Open(9);
+  EXPECT_EQ(frmMain->btnPozast->ImageIndex(), 3);
+}
+
+TEST_F(ShellTest, TheMenuBarHoldsTheItemsInOrder) {
+  TMenuItem* bar = frmMain->menu->Items();
+  std::vector<std::string> captions;
+  for (int i = 0; i < bar->Count(); ++i) captions.push_back(bar->Items(i)->Caption());
+  std::vector<std::string> expected = {"Teorie", "Sbírka úloh", "Test znalostí", "", "",
+                                       "",       "Program",     "Úmluva",        "", "",
+                                       "",       "Schovat",     "Konec"};
+  expected.insert(expected.end(), 16, "");
+  EXPECT_EQ(captions, expected);
+  EXPECT_EQ(bar->Items(0)->OnClick().Name(), "Zalmira1Click");
+  EXPECT_EQ(bar->Items(1)->OnClick().Name(), "MFceSbirka");
+  EXPECT_EQ(bar->Items(6)->OnClick().Name(), "About1Click");
+  for (const char* name : {"M612Cojetofunkce", "M613Definicefunkce"}) {
+    auto* item = static_cast<TMenuItem*>(frmMain->FindComponent(name));
+    ASSERT_NE(item, nullptr) << name;
+    EXPECT_FALSE(item->Enabled()) << name;
+    EXPECT_FALSE(item->OnClick()) << name;
+  }
+  auto* info = static_cast<TMenuItem*>(frmMain->FindComponent("M83Info"));
+  EXPECT_FALSE(info->Bitmap().Empty());
+  EXPECT_EQ(frmMain->seznam_ikon->Count(), 12);
+  EXPECT_EQ(frmMain->seznam_ikon->Image(0).size(), QSize(46, 22));
+  EXPECT_EQ(frmMain->ikony_sbirka->Count(), 2);
+  EXPECT_EQ(frmMain->ikony_sbirka->Image(1).size(), QSize(23, 17));
+}
+
+class MagnifierTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ASSERT_TRUE(dir.isValid());
+    folder = dir.path().toStdString() + "/";
+    Write("p1a_big.jpg", 300, 200);
+    Write("u2b_big.jpg", 120, 90);
+  }
+  void Write(const char* name, int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::darkBlue);
+    QFile f(dir.path() + "/" + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(EncodeJpeg(img, 85));
+  }
+  QTemporaryDir dir;
+  std::string folder;
+};
+
+TEST_F(MagnifierTest, ShowsTheEnlargedPictureSizedToIt) {
+  ShowEnlargedPicture(folder, "p1a");
+  EXPECT_TRUE(frm_lupa->Visible());
+  EXPECT_EQ(frm_lupa->obr->Width(), 300);
+  EXPECT_EQ(frm_lupa->Width(), 300);
+  EXPECT_EQ(frm_lupa->Height(), 200);
+  EXPECT_EQ(frm_lupa->Caption(), "lupa");
+  EXPECT_EQ(frm_lupa->FormStyle(), TFormStyle::fsStayOnTop);
+  ShowEnlargedPicture(folder, "u2b");
+  EXPECT_EQ(frm_lupa->Width(), 120) << "the same window, resized";
+  EXPECT_EQ(frm_lupa->Height(), 90);
+  frm_lupa->Close();  // the close box
+  EXPECT_FALSE(frm_lupa->Visible());
+  ShowEnlargedPicture(folder, "p1a");
+  EXPECT_TRUE(frm_lupa->Visible());
+}
+
+TEST_F(MagnifierTest, AMissingFileIsReportedAndChangesNothing) {
+  // Hidden: stays hidden.
+  Dispatch([&] { ShowEnlargedPicture(folder, "nic"); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Cannot open file \"" + ExpandFileName(folder + "nic_big.jpg") +
+                               "\". No such file or directory.");
+  EXPECT_EQ(boxes[0].caption, "Orvinel (Zalmira)");
+  EXPECT_EQ(boxes[0].flags, MB_ICONSTOP);
+  EXPECT_FALSE(frm_lupa->Visible());
+  // Visible: keeps its picture and size.
+  ShowEnlargedPicture(folder, "p1a");
+  Dispatch([&] { ShowEnlargedPicture(folder, "nic"); });
+  EXPECT_TRUE(frm_lupa->Visible());
+  EXPECT_EQ(frm_lupa->Width(), 300);
+  EXPECT_EQ(frm_lupa->obr->Picture().Width(), 300);
+}
+
+TEST_F(MagnifierTest, MenuBarItemsAndNavigationHideItRepeatDoesNot) {
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    bool hides;
+  } cases[] = {
+      {"Teorie", [] { static_cast<TMenuItem*>(frmMain->FindComponent("Zalmira1"))->Click(); },
+       true},
+      {"Sbírka úloh", [] { static_cast<TMenuItem*>(frmMain->FindComponent("M60Sbirka"))->Click(); },
+       true},
+      {"Program", [] { static_cast<TMenuItem*>(frmMain->FindComponent("About1"))->Click(); }, true},
+      {"Test znalostí", [] { ChapterItems[59]->Click(); }, true},
+      {"a chapter item", [] { ChapterItems[42]->Click(); }, false},
+      {"Úmluva", [] { ChapterItems[1]->Click(); }, false},
+  };
+  for (const auto& c : cases) {
+    ShowEnlargedPicture(folder, "p1a");
+    Dispatch(c.act);
+    EXPECT_EQ(frm_lupa->Visible(), !c.hides) << c.what;
+  }
+}
+
+TEST_F(ShellTest, ExitAsksAndOnNoChangesNothing) {
+  Open(14);
+  TForm* page = frmMain->OpenPage();
+  answer = IDNO;
+  frmMain->Konec1Click(nullptr);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Skutečně si přejete skončit?");
+  EXPECT_EQ(boxes[0].caption, "Ukončení programu");
+  EXPECT_EQ(boxes[0].flags, 36);
+  EXPECT_EQ(frmMain->OpenPage(), page);
+  EXPECT_NE(frm_lupa, nullptr);
+  EXPECT_TRUE(display.calls.empty());
+  EXPECT_FALSE(Application->Terminated());
+  // The window manager's close box asks the same.
+  frmMain->Close();
+  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, "Skutečně si přejete skončit?");
+  EXPECT_TRUE(frmMain->Visible());
+}
+
+TEST_F(ShellTest, ExitOnYesRestoresTheDisplayModeOnceAndEnds) {
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  mode.dmPelsWidth = 800;
+  mode.dmPelsHeight = 600;
+  ChangeDisplaySettingsA(&mode, 0);  // as the resolution page does
+  answer = IDYES;
+  frmMain->Konec1Click(nullptr);
+  EXPECT_EQ(display.calls, (std::vector<std::string>{"change 800x600", "restore"}));
+  EXPECT_EQ(frmMain->OpenPage(), nullptr);
+  EXPECT_EQ(frm_lupa, nullptr);
+  EXPECT_TRUE(Application->Terminated());
+}
+
+}  // namespace
