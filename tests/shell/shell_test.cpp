@@ -93,9 +93,15 @@ TEST_F(ShellTest, PagesOfStatesFToMSwitchStepModeOffTheOthersKeepIt) {
     EXPECT_EQ(frmMain->btnKrokuj->Down(), !s.resetSteps);
     EXPECT_EQ(frmMain->btnKrok->Enabled(), !s.resetSteps);
     EXPECT_EQ(frmMain->btnKrok->ImageIndex(), s.resetSteps ? 9 : 10);
-    if (s.pause == PauseState::OffInStepMode) EXPECT_FALSE(frmMain->btnPozast->Enabled());
-    if (s.name == 'E') EXPECT_TRUE(frmMain->btnPozast->Enabled());
-    if (s.name == 'A') EXPECT_FALSE(frmMain->btnKrokuj->Enabled()) << "down though disabled";
+    if (s.pause == PauseState::OffInStepMode) {
+      EXPECT_FALSE(frmMain->btnPozast->Enabled());
+    }
+    if (s.name == 'E') {
+      EXPECT_TRUE(frmMain->btnPozast->Enabled());
+    }
+    if (s.name == 'A') {
+      EXPECT_FALSE(frmMain->btnKrokuj->Enabled()) << "down though disabled";
+    }
     if (StepMode) frmMain->btnKrokujClick(nullptr);
   }
 }
