@@ -1,40 +1,15 @@
 #include "engine/unit_graf_eval.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <string>
 
 #include "engine/unit_graf_round.h"
 #include "engine/unit_syntaxe.h"
 #include "platform/sysutils.h"
-
-// ---- sign ring ----------------------------------------------------------------------------------
-
-void InitRing(SignRing& ring) {
-  ring.slots_.clear();
-  ring.front_ = 0;
-}
-
-void AddRingSlot(SignRing& ring) {
-  // Inserting in front of the front slot keeps the circular order: after the operation's
-  // RotateRing the new slot stands behind all older ones, so slot k stays with the k-th
-  // division-like token however many of them the first sample meets.
-  ring.slots_.insert(ring.slots_.begin() + static_cast<std::ptrdiff_t>(ring.front_), false);
-}
-
-void RotateRing(SignRing& ring) {
-  if (ring.slots_.empty()) return;
-  ring.front_ = (ring.front_ + 1) % ring.slots_.size();
-}
-
-bool ReadRingSlot(const SignRing& ring) {
-  return !ring.slots_.empty() && ring.slots_[ring.front_];
-}
-
-void WriteRingSlot(SignRing& ring, bool positive) {
-  if (!ring.slots_.empty()) ring.slots_[ring.front_] = positive;
-}
 
 // ---- operations -------------------------------------------------------------------------------
 
@@ -120,15 +95,24 @@ const std::array<Band, kMaxIntPower + 1> kIntPowerBand = [] {
   return bands;
 }();
 
-bool IsOdd(double whole) {
-  return std::fmod(whole, 2.0) != 0;
+// Rounding to a whole number with halves to the even neighbour (as RoundHalfEven), inline.
+inline double RoundEven(double v) {
+  constexpr double kTwo52 = 4503599627370496.0;
+  if (!(std::fabs(v) < kTwo52)) return v;  // already whole (or NaN)
+  double t = std::copysign(kTwo52, v);
+  return (v + t) - t;
 }
 
-// A^B. Undefined: 0 to a negative power, a negative base with a fractional exponent, and a
-// result whose logarithm reaches 50; below -50 the value is 0.
-bool Power(double a, double b, double& result) {
+// For a whole number.
+inline bool IsOdd(double whole) {
+  constexpr double kTwo53 = 9007199254740992.0;
+  return std::fabs(whole) < kTwo53 && (static_cast<std::int64_t>(whole) & 1) != 0;
+}
+
+// A^B in general (PowerOp).
+bool GeneralPower(double a, double b, double& result) {
   if (b < 0 && a == 0) return false;
-  double rounded = RoundHalfEven(b);
+  double rounded = RoundEven(b);
   bool whole = b == rounded;
   double sign = a < 0 && whole && IsOdd(rounded) ? -1 : 1;
   double value;
@@ -138,22 +122,49 @@ bool Power(double a, double b, double& result) {
     return false;
   } else {
     double magnitude = std::fabs(a);
-    if (whole && b >= 1 && b <= kMaxIntPower && magnitude > kIntPowerBand[int(b)].low &&
-        magnitude < kIntPowerBand[int(b)].high) {
-      value = b == 1 ? magnitude : IntPower(magnitude, int(b));
-    } else {
-      double l = std::log(magnitude) * b;
-      if (l >= kLogLimit) return false;
-      value = l < -kLogLimit ? 0 : std::pow(magnitude, b);
-    }
+    double l = std::log(magnitude) * b;
+    if (l >= kLogLimit) return false;
+    value = l < -kLogLimit ? 0 : std::pow(magnitude, b);
   }
   return Keep(sign * value, result);
 }
 
-// The n-th root of x (a odd root keeps the sign of x). Undefined: an even root (n rounded to a
+// A^B. Undefined: 0 to a negative power, a negative base with a fractional exponent, and a
+// result whose logarithm reaches 50; below -50 the value is 0.
+inline bool PowerOp(double a, double b, double& result) {
+  // The common case inline: a small whole exponent and a base for which ln|a| * b is surely
+  // inside (-50, 50), which needs no logarithm.
+  if (b >= 1 && b <= kMaxIntPower) {
+    int n = static_cast<int>(b);
+    double magnitude = std::fabs(a);
+    if (n == b && magnitude > kIntPowerBand[n].low && magnitude < kIntPowerBand[n].high) {
+      double value;
+      if (n <= 3) {
+        // A square is one correctly rounded product; a cube its exact square times a.
+        double square, error;
+        TwoProduct(magnitude, magnitude, square, error);
+        if (n == 1) {
+          value = magnitude;
+        } else if (n == 2) {
+          value = square;
+        } else {
+          double cube, cubeError;
+          TwoProduct(square, magnitude, cube, cubeError);
+          value = cube + (cubeError + error * magnitude);
+        }
+      } else {
+        value = IntPower(magnitude, n);
+      }
+      return Keep(a < 0 && (n & 1) ? -value : value, result);
+    }
+  }
+  return GeneralPower(a, b, result);
+}
+
+// The n-th root of x (an odd root keeps the sign of x). Undefined: an even root (n rounded to a
 // whole number) of a negative number, and a result whose logarithm reaches 50.
-bool Root(double n, double x, double& result) {
-  if (x < 0 && !IsOdd(RoundHalfEven(n))) return false;
+bool RootOp(double n, double x, double& result) {
+  if (x < 0 && !IsOdd(RoundEven(n))) return false;
   double sign = x < 0 ? -1 : 1;
   if (x == 0 || n == 0) return Keep(0, result);
   double magnitude = std::fabs(x);
@@ -167,32 +178,101 @@ bool Root(double n, double x, double& result) {
   return Keep(sign * std::pow(magnitude, 1 / n), result);
 }
 
-// The sign-ring step of a division-like operation with denominator `d`, taken whether or not
-// the operation is defined here; an undefined one leaves its slot as it was.
-inline void RingStep(SignRing& ring, bool firstSample, bool definedHere, double d, bool& jump) {
-  if (firstSample) AddRingSlot(ring);
-  if (definedHere) {
-    bool positive = d > 0;
-    if (!firstSample && ReadRingSlot(ring) != positive) jump = true;
-    WriteRingSlot(ring, positive);
-  }
-  RotateRing(ring);
+inline bool AddOp(double a, double b, double& r) {
+  return Keep(a + b, r);
+}
+inline bool SubtractOp(double a, double b, double& r) {
+  return Keep(a - b, r);
+}
+inline bool MultiplyOp(double a, double b, double& r) {
+  return Keep(a * b, r);
+}
+inline bool ArcsinOp(double v, double& r) {
+  return v >= -1 && v <= 1 && Keep(std::asin(v), r);
+}
+inline bool ArccosOp(double v, double& r) {
+  return v >= -1 && v <= 1 && Keep(std::acos(v), r);
+}
+inline bool CosOp(double v, double& r) {
+  return Keep(std::cos(v), r);
+}
+inline bool SinOp(double v, double& r) {
+  return Keep(std::sin(v), r);
+}
+inline bool ArctgOp(double v, double& r) {
+  return Keep(std::atan(v), r);
+}
+// Values in (0, pi): arctg(1/v), moved up by pi for negative v.
+inline bool ArccotgOp(double v, double& r) {
+  return Keep(v == 0 ? std::numbers::pi / 2 : std::atan(1 / v) + (v < 0 ? std::numbers::pi : 0.0),
+              r);
+}
+inline bool AbsOp(double v, double& r) {
+  return Keep(std::fabs(v), r);
 }
 
 }  // namespace
 
-// ---- compiled expression ----------------------------------------------------------------------
+// ---- compiling
+// ------------------------------------------------------------------------------------
+
+bool CompiledExpression::Fold(Code code, double a, double b, double& result) {
+  switch (code) {
+    case Code::Add:
+      return AddOp(a, b, result);
+    case Code::Subtract:
+      return SubtractOp(a, b, result);
+    case Code::Multiply:
+      return MultiplyOp(a, b, result);
+    case Code::Power:
+      return PowerOp(a, b, result);
+    case Code::Root:
+      return RootOp(a, b, result);
+    case Code::Arcsin:
+      return ArcsinOp(b, result);
+    case Code::Arccos:
+      return ArccosOp(b, result);
+    case Code::Cos:
+      return CosOp(b, result);
+    case Code::Sin:
+      return SinOp(b, result);
+    case Code::Arctg:
+      return ArctgOp(b, result);
+    case Code::Arccotg:
+      return ArccotgOp(b, result);
+    case Code::Abs:
+      return AbsOp(b, result);
+    default:
+      return false;  // the division-like ones keep their ring slots
+  }
+}
 
 CompiledExpression::CompiledExpression(TokenList list) {
-  int depth = 0, maxDepth = 0;
+  // The values on the stack while compiling: where the operations that compute each begin,
+  // and whether it is a constant. Every other value is a 15-digit value already; a number as
+  // written may have more digits.
+  struct Entry {
+    size_t first;
+    bool constant;
+    double value;
+  };
+  std::vector<Entry> stack;
+  // Drops the operation at `at`, a lone constant below the top value.
+  auto eraseConstant = [&](size_t at) {
+    operations_.erase(operations_.begin() + static_cast<std::ptrdiff_t>(at));
+    for (int& d : divisions_) d -= d > static_cast<int>(at);
+  };
+
   bool valid = true;
   while (valid && list.Exists() && list.First()->next) {
     std::string token = PopToken(list);
     Operation op{Code::Constant, 0, 0};
+    int operands = 0;
+    bool division = false;
     switch (ClassifyToken(token)) {
       case TokenKind::Operand:
         if (token == "y") {
-          valid = false;
+          valid = false;  // the two-variable variant's
         } else if (token == "a") {
           op.value = kE;
         } else if (token == "b") {
@@ -202,12 +282,11 @@ CompiledExpression::CompiledExpression(TokenList list) {
         } else {
           op.value = StrToFloat(token);
         }
-        ++depth;
         break;
       case TokenKind::Separator:
         continue;  // nothing to do at run time
       case TokenKind::Unary:
-        valid = depth >= 1;
+        operands = 1;
         switch (token[0]) {
           case 'g':
             op.code = Code::Arcsin;
@@ -220,14 +299,14 @@ CompiledExpression::CompiledExpression(TokenList list) {
             break;
           case 'j':
             op.code = Code::Tg;
-            ++divisionCount_;
+            division = true;
             break;
           case 'k':
             op.code = Code::Arctg;
             break;
           case 'l':
             op.code = Code::Cotg;
-            ++divisionCount_;
+            division = true;
             break;
           case 'm':
             op.code = Code::Arccotg;
@@ -241,8 +320,7 @@ CompiledExpression::CompiledExpression(TokenList list) {
         }
         break;
       case TokenKind::Binary:
-        valid = depth >= 2;
-        --depth;
+        operands = 2;
         switch (token[0]) {
           case '+':
             op.code = Code::Add;
@@ -255,7 +333,7 @@ CompiledExpression::CompiledExpression(TokenList list) {
             break;
           case '/':
             op.code = Code::Divide;
-            ++divisionCount_;
+            division = true;
             break;
           case 'd':
             op.code = Code::Power;
@@ -263,7 +341,7 @@ CompiledExpression::CompiledExpression(TokenList list) {
           case 'f':
             op.code = Code::Logarithm;
             op.value = NAN;
-            ++divisionCount_;
+            division = true;
             break;
           default:
             op.code = Code::Root;
@@ -274,130 +352,255 @@ CompiledExpression::CompiledExpression(TokenList list) {
         valid = false;
         break;
     }
-    if (depth > maxDepth) maxDepth = depth;
+    if (!valid || stack.size() < static_cast<size_t>(operands)) {
+      valid = false;
+      break;
+    }
+
+    if (operands == 0) {
+      stack.push_back({operations_.size(), op.code == Code::Constant, op.value});
+      operations_.push_back(op);
+      continue;
+    }
+    Entry b = stack.back();
+    if (operands == 2) stack.pop_back();
+    Entry& a = stack.back();  // the result's entry (the operand itself for one operand)
+    double result;
+    // Constants are folded: the same operation on the same values, once instead of per sample.
+    if (!division && b.constant && (operands == 1 || a.constant) &&
+        Fold(op.code, a.value, b.value, result)) {
+      if (operands == 2) operations_.pop_back();
+      operations_.back().value = result;
+      a = {a.first, true, result};
+      continue;
+    }
+    // 1 * v, v * 1, v + 0, 0 + v and v - 0 are v itself for a v that is no constant (two
+    // constants have been folded above).
+    if (operands == 2) {
+      bool identityRight = b.constant && !a.constant &&
+                           ((op.code == Code::Multiply && b.value == 1) ||
+                            ((op.code == Code::Add || op.code == Code::Subtract) && b.value == 0));
+      bool identityLeft =
+          a.constant && !b.constant &&
+          ((op.code == Code::Multiply && a.value == 1) || (op.code == Code::Add && a.value == 0));
+      if (identityRight) {
+        operations_.pop_back();
+        continue;
+      }
+      if (identityLeft) {
+        eraseConstant(a.first);
+        a = {a.first, false, 0};
+        continue;
+      }
+    }
+    if (division) divisions_.push_back(static_cast<int>(operations_.size()));
     operations_.push_back(op);
+    a = {a.first, false, 0};
   }
-  valid_ = valid && depth == 1;
+  valid_ = valid && stack.size() == 1;
   if (!valid_) {
     operations_.clear();
-    divisionCount_ = 0;
+    divisions_.clear();
   }
-  stack_.resize(static_cast<size_t>(maxDepth) + 1);
-}
-
-double CompiledExpression::Evaluate(double x, bool& defined, bool& jump, bool firstSample,
-                                    SignRing& ring) {
-  defined = valid_;
-  double* end = stack_.data();     // one past the top value
-  double rx = RoundTo15Digits(x);  // x as its text carries it
-  int divisions = 0;               // division-like operations met so far
-  for (Operation& op : operations_) {
-    double b, v;
+  int depth = 0;
+  for (const Operation& op : operations_) {
     switch (op.code) {
       case Code::Constant:
-        *end++ = op.value;
-        continue;
       case Code::X:
-        *end++ = rx;
-        defined = std::isfinite(rx);
+        maxDepth_ = std::max(maxDepth_, ++depth);
         break;
       case Code::Add:
-        b = *--end;
-        defined = Keep(end[-1] + b, end[-1]);
+      case Code::Subtract:
+      case Code::Multiply:
+      case Code::Divide:
+      case Code::Power:
+      case Code::Root:
+      case Code::Logarithm:
+        --depth;
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+// ---- evaluating
+// -----------------------------------------------------------------------------------
+
+void CompiledExpression::Run(const double* x, size_t n) {
+  const int count = static_cast<int>(operations_.size());
+  values_.resize(static_cast<size_t>(maxDepth_ + 1) * n);
+  stops_.assign(n, valid_ ? count : 0);
+  positive_.resize(divisions_.size() * n + 1);
+  size_t live = valid_ ? n : 0;
+  // x as its text carries it, once per sample however often the list names it.
+  rx_.resize(n);
+  for (size_t s = 0; s < n; ++s) rx_[s] = RoundTo15Digits(x[s]);
+  size_t depth = 0;                        // values on the stack, each n samples wide
+  unsigned char* sign = positive_.data();  // the signs of the next division-like operation
+
+  // Applies `step` (sample -> defined) to every sample still defined; a sample that becomes
+  // undefined stops at operation i and is left alone from then on.
+  auto forLive = [&](int i, auto step) {
+    for (size_t s = 0; s < n; ++s) {
+      if (stops_[s] == count && !step(s)) {
+        stops_[s] = i;
+        --live;
+      }
+    }
+  };
+
+  for (int i = 0; i < count && live > 0; ++i) {
+    Operation& op = operations_[i];
+    double* top = values_.data() + depth * n;                       // the next free level
+    double* b = values_.data() + (depth >= 1 ? depth - 1 : 0) * n;  // the top value
+    double* a = values_.data() + (depth >= 2 ? depth - 2 : 0) * n;  // the value below it
+    switch (op.code) {
+      case Code::Constant:
+        std::fill(top, top + n, op.value);
+        ++depth;
+        break;
+      case Code::X:
+        forLive(i, [&](size_t s) {
+          top[s] = rx_[s];
+          return std::isfinite(top[s]);
+        });
+        ++depth;
+        break;
+      case Code::Add:
+        forLive(i, [&](size_t s) { return AddOp(a[s], b[s], a[s]); });
+        --depth;
         break;
       case Code::Subtract:
-        b = *--end;
-        defined = Keep(end[-1] - b, end[-1]);
+        forLive(i, [&](size_t s) { return SubtractOp(a[s], b[s], a[s]); });
+        --depth;
         break;
       case Code::Multiply:
-        b = *--end;
-        defined = Keep(end[-1] * b, end[-1]);
+        forLive(i, [&](size_t s) { return MultiplyOp(a[s], b[s], a[s]); });
+        --depth;
         break;
       case Code::Divide:
-        b = *--end;
-        defined = b != 0 && Keep(end[-1] / b, end[-1]);
-        RingStep(ring, firstSample, defined, b, jump);
-        ++divisions;
+        forLive(i, [&](size_t s) {
+          sign[s] = b[s] > 0;
+          return b[s] != 0 && Keep(a[s] / b[s], a[s]);
+        });
+        sign += n;
+        --depth;
         break;
       case Code::Power:
-        b = *--end;
-        defined = Power(end[-1], b, end[-1]);
+        forLive(i, [&](size_t s) { return PowerOp(a[s], b[s], a[s]); });
+        --depth;
         break;
       case Code::Root:
-        b = *--end;
-        defined = Root(end[-1], b, end[-1]);
+        forLive(i, [&](size_t s) { return RootOp(a[s], b[s], a[s]); });
+        --depth;
         break;
-      case Code::Logarithm: {
-        b = *--end;
-        double base = end[-1];
-        defined = b > 0 && base > 0 && base != 1;
-        double lnBase = 0;
-        if (defined) {
+      case Code::Logarithm:
+        forLive(i, [&](size_t s) {
+          double base = a[s], argument = b[s];
+          if (!(argument > 0 && base > 0 && base != 1)) return false;
           if (base != op.value) {  // the base is nearly always the same constant
             op.value = base;
             op.lnValue = std::log(base);
           }
-          lnBase = op.lnValue;
-          defined = lnBase != 0 && Keep(std::log(b) / lnBase, end[-1]);
-        }
-        RingStep(ring, firstSample, defined, lnBase, jump);
-        ++divisions;
+          sign[s] = op.lnValue > 0;
+          return op.lnValue != 0 && Keep(std::log(argument) / op.lnValue, a[s]);
+        });
+        sign += n;
+        --depth;
         break;
-      }
       case Code::Arcsin:
-        v = end[-1];
-        defined = v >= -1 && v <= 1 && Keep(std::asin(v), end[-1]);
+        forLive(i, [&](size_t s) { return ArcsinOp(b[s], b[s]); });
         break;
       case Code::Arccos:
-        v = end[-1];
-        defined = v >= -1 && v <= 1 && Keep(std::acos(v), end[-1]);
+        forLive(i, [&](size_t s) { return ArccosOp(b[s], b[s]); });
         break;
       case Code::Cos:
-        defined = Keep(std::cos(end[-1]), end[-1]);
+        forLive(i, [&](size_t s) { return CosOp(b[s], b[s]); });
         break;
       case Code::Sin:
-        defined = Keep(std::sin(end[-1]), end[-1]);
+        forLive(i, [&](size_t s) { return SinOp(b[s], b[s]); });
         break;
-      case Code::Tg: {
-        v = end[-1];
-        double c = std::cos(v);
-        defined = c != 0 && Keep(std::sin(v) / c, end[-1]);
-        RingStep(ring, firstSample, defined, c, jump);
-        ++divisions;
+      case Code::Tg:
+        forLive(i, [&](size_t s) {
+          double v = b[s], c = std::cos(v);
+          sign[s] = c > 0;
+          return c != 0 && Keep(std::sin(v) / c, b[s]);
+        });
+        sign += n;
         break;
-      }
-      case Code::Cotg: {
-        v = end[-1];
-        double s = std::sin(v);
-        defined = s != 0 && Keep(std::cos(v) / s, end[-1]);
-        RingStep(ring, firstSample, defined, s, jump);
-        ++divisions;
+      case Code::Cotg:
+        forLive(i, [&](size_t s) {
+          double v = b[s], sine = std::sin(v);
+          sign[s] = sine > 0;
+          return sine != 0 && Keep(std::cos(v) / sine, b[s]);
+        });
+        sign += n;
         break;
-      }
       case Code::Arctg:
-        defined = Keep(std::atan(end[-1]), end[-1]);
+        forLive(i, [&](size_t s) { return ArctgOp(b[s], b[s]); });
         break;
       case Code::Arccotg:
-        v = end[-1];
-        // Values in (0, pi): arctg(1/v), moved up by pi for negative v.
-        defined = Keep(
-            v == 0 ? std::numbers::pi / 2 : std::atan(1 / v) + (v < 0 ? std::numbers::pi : 0.0),
-            end[-1]);
+        forLive(i, [&](size_t s) { return ArccotgOp(b[s], b[s]); });
         break;
       case Code::Abs:
-        end[-1] = std::fabs(end[-1]);
-        continue;
+        // A constant operand has been folded, so this one is a 15-digit value already.
+        for (size_t s = 0; s < n; ++s) b[s] = std::fabs(b[s]);
+        break;
     }
-    if (!defined) break;
   }
-  if (defined) return end[-1];
-  if (firstSample) {
-    InitRing(ring);
-  } else {
-    // Turn the ring past the operations not reached, so each slot stays with its own.
-    for (int i = divisions; i < divisionCount_; ++i) RotateRing(ring);
+}
+
+bool CompiledExpression::Defined(size_t s) const {
+  return valid_ && stops_[s] == static_cast<int>(operations_.size());
+}
+
+void CompiledExpression::RingSteps(size_t s, size_t n, bool firstSample, bool& jump,
+                                   SignRing& ring) const {
+  // Each division-like operation before the stop was defined; the one at the stop (if it is
+  // one) was met but undefined; later ones were not reached, and the ring is only turned past
+  // them so that every slot stays with its own operation.
+  const int stop = stops_[s];
+  for (size_t k = 0; k < divisions_.size(); ++k) {
+    int at = divisions_[k];
+    if (at > stop) {
+      RotateRing(ring);
+      continue;
+    }
+    if (firstSample) AddRingSlot(ring);
+    if (at < stop) {
+      bool positive = positive_[k * n + s] != 0;
+      if (!firstSample && ReadRingSlot(ring) != positive) jump = true;
+      WriteRingSlot(ring, positive);
+    }
+    RotateRing(ring);
   }
-  return 0;
+  if (firstSample && !Defined(s)) InitRing(ring);
+}
+
+double CompiledExpression::Evaluate(double x, bool& defined, bool& jump, bool firstSample,
+                                    SignRing& ring) {
+  Run(&x, 1);
+  RingSteps(0, 1, firstSample, jump, ring);
+  defined = Defined(0);
+  return defined ? values_[0] : 0;
+}
+
+std::vector<PlotSample> CompiledExpression::EvaluatePlot(std::span<const double> xs) {
+  const size_t n = xs.size();
+  Run(xs.data(), n);
+  std::vector<PlotSample> samples(n);
+  SignRing ring;
+  bool firstSample = true;
+  for (size_t s = 0; s < n; ++s) {
+    PlotSample& sample = samples[s];
+    sample.jump = false;
+    if (!divisions_.empty() || firstSample) RingSteps(s, n, firstSample, sample.jump, ring);
+    sample.defined = Defined(s);
+    sample.y = sample.defined ? values_[s] : 0;
+    if (firstSample && sample.defined) firstSample = false;
+  }
+  return samples;
 }
 
 double EvaluatePostfix(TokenList list, bool& Defined, bool& Jump, double x, bool FirstSample,

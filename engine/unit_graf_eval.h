@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "engine/unit_typy.h"
@@ -20,21 +21,46 @@ class SignRing {
   friend bool ReadRingSlot(const SignRing& ring);
   friend void WriteRingSlot(SignRing& ring, bool positive);
 
-  std::vector<bool> slots_;
+  std::vector<unsigned char> slots_;
   std::size_t front_ = 0;
 };
 
 // Empties the ring.
-void InitRing(SignRing& ring);
+inline void InitRing(SignRing& ring) {
+  ring.slots_.clear();
+  ring.front_ = 0;
+}
+
 // Adds a slot for the operation now being evaluated and makes it the front slot; the RotateRing
 // after that operation sends it behind the slots of the operations before it.
-void AddRingSlot(SignRing& ring);
+inline void AddRingSlot(SignRing& ring) {
+  // Inserting in front of the front slot keeps the circular order, so slot k stays with the
+  // k-th division-like token however many of them the first sample meets.
+  ring.slots_.insert(ring.slots_.begin() + static_cast<std::ptrdiff_t>(ring.front_), 0);
+}
+
 // Moves the front slot to the back. Does nothing to an empty ring.
-void RotateRing(SignRing& ring);
+inline void RotateRing(SignRing& ring) {
+  if (++ring.front_ >= ring.slots_.size()) ring.front_ = 0;
+}
+
 // The front slot's sign; false for an empty ring.
-bool ReadRingSlot(const SignRing& ring);
+inline bool ReadRingSlot(const SignRing& ring) {
+  return !ring.slots_.empty() && ring.slots_[ring.front_] != 0;
+}
+
 // Sets the front slot's sign; does nothing to an empty ring.
-void WriteRingSlot(SignRing& ring, bool positive);
+inline void WriteRingSlot(SignRing& ring, bool positive) {
+  if (!ring.slots_.empty()) ring.slots_[ring.front_] = positive;
+}
+
+// One sample of a plot: the value at one x, whether it is defined there (otherwise the value is
+// meaningless) and whether a denominator changed its sign since the sample before.
+struct PlotSample {
+  double y;
+  bool defined;
+  bool jump;
+};
 
 // A postfix list resolved once into operations on doubles, for evaluating it at many values of
 // x. Every intermediate result is rounded to 15 significant digits, as values kept as texts are.
@@ -52,6 +78,11 @@ class CompiledExpression {
   // ring's slots are then created, and discarded again when the sample is undefined.
   double Evaluate(double x, bool& defined, bool& jump, bool firstSample, SignRing& ring);
 
+  // One plot: the samples at xs in order, each evaluated once, with Jump cleared before each and
+  // FirstSample until the first defined one, exactly as calling Evaluate for each in turn with
+  // one fresh ring; computing all of them together is faster.
+  std::vector<PlotSample> EvaluatePlot(std::span<const double> xs);
+
  private:
   enum class Code : unsigned char;
   struct Operation {
@@ -60,9 +91,25 @@ class CompiledExpression {
     double lnValue;  // for a logarithm: ln of that base
   };
 
+  // An operation without ring step applied to constants (b alone for one operand); false where
+  // it is undefined or has a ring step.
+  static bool Fold(Code code, double a, double b, double& result);
+  // Computes n samples, one operation at a time over all of them: into values_ the results
+  // (the bottom of the stack), into stops_ the index of the operation at which each sample
+  // became undefined (the operation count when defined), into positive_ the sign of every
+  // division-like operation's denominator, operation by operation, n samples each.
+  void Run(const double* x, size_t n);
+  // The sign-ring steps of sample s of the last Run, in token order.
+  void RingSteps(size_t s, size_t n, bool firstSample, bool& jump, SignRing& ring) const;
+  bool Defined(size_t s) const;
+
   std::vector<Operation> operations_;
-  std::vector<double> stack_;
-  int divisionCount_ = 0;
+  std::vector<int> divisions_;  // the operation index of each division-like token
+  int maxDepth_ = 0;
+  std::vector<double> rx_;      // x rounded, n samples
+  std::vector<double> values_;  // maxDepth_ stack levels of n samples
+  std::vector<int> stops_;
+  std::vector<unsigned char> positive_;
   bool valid_ = false;
 };
 
