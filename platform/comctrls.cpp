@@ -1,6 +1,8 @@
 #include "platform/comctrls.h"
 
 #include <QPainter>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
 
@@ -177,4 +179,168 @@ void TToolButton::EnabledChanged() {
 
 void TToolButton::TextChanged() {
   UpdateImage();
+}
+
+// ---- TRichEdit ------------------------------------------------------------------------------
+
+TRichEdit::TRichEdit(TComponent* owner) : TWinControl(owner) {
+  edit_ = new QTextEdit();
+  edit_->setReadOnly(true);
+  edit_->setAcceptRichText(false);
+  edit_->setUndoRedoEnabled(false);
+  edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit_->document()->setDocumentMargin(1);
+  SetWidget(edit_);
+  ForwardMouseEvents(edit_->viewport(), this);
+  lines_.OnChange = [this] { LinesChanged(); };
+  SetParentColor(false);
+  SetColor(clWindow);
+  SetBounds(0, 0, 185, 89);
+}
+
+void TRichEdit::LinesChanged() {
+  if (syncing_) return;
+  std::string text;
+  for (int i = 0; i < lines_.Count(); ++i) {
+    if (i) text += "\r\n";
+    text += lines_[i];
+  }
+  syncing_ = true;
+  SetText(text);
+  syncing_ = false;
+}
+
+void TRichEdit::TextChanged() {
+  if (!syncing_) {
+    syncing_ = true;
+    lines_.SetText(Text());
+    syncing_ = false;
+  }
+  QString shown = QString::fromStdString(Text());
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  edit_->setPlainText(shown);
+  ApplyBoxFont();
+}
+
+void TRichEdit::ApplyBoxFont() {
+  // The box's font applies to all of its text, as a font change of the class library's
+  // rich edit does.
+  QTextCursor c(edit_->document());
+  c.select(QTextCursor::Document);
+  QTextCharFormat f;
+  f.setFont(Font().ToQFont());
+  f.setForeground(ToQColor(Font().Color()));
+  c.setCharFormat(f);
+}
+
+void TRichEdit::FontChanged() {
+  TWinControl::FontChanged();
+  ApplyBoxFont();
+}
+
+void TRichEdit::ColorChanged() {
+  TWinControl::ColorChanged();
+  QPalette pal = edit_->palette();
+  pal.setColor(QPalette::Base, ToQColor(Color()));
+  edit_->setPalette(pal);
+}
+
+void TRichEdit::SetBorderStyle(TBorderStyle style) {
+  borderStyle_ = style;
+  edit_->setFrameShape(style == TBorderStyle::bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+}
+
+void TRichEdit::SetWordWrap(bool value) {
+  wordWrap_ = value;
+  edit_->setLineWrapMode(value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void TRichEdit::SetSelStart(int start) {
+  selStart_ = std::max(start, 0);
+  selLength_ = 0;
+}
+
+void TRichEdit::SetSelLength(int length) {
+  selLength_ = std::max(length, 0);
+}
+
+int TRichEdit::DocumentPosition(int position) const {
+  // Each line ends in CR LF (two characters here, one paragraph separator in the document).
+  int doc = 0;
+  for (int i = 0; i < lines_.Count(); ++i) {
+    int len = static_cast<int>(QString::fromStdString(lines_[i]).size());
+    if (position <= len) return doc + position;
+    position -= len;
+    if (position <= 2) return doc + len + (position == 2 ? 1 : 0);
+    position -= 2;
+    doc += len + 1;
+  }
+  return std::max(0, edit_->document()->characterCount() - 1);
+}
+
+namespace {
+
+void MergeSelection(TRichEdit& box, const QTextCharFormat& f) {
+  QTextCursor c(box.TextEdit()->document());
+  c.setPosition(box.DocumentPosition(box.SelStart()));
+  c.setPosition(box.DocumentPosition(box.SelStart() + box.SelLength()), QTextCursor::KeepAnchor);
+  c.mergeCharFormat(f);
+}
+
+QTextCharFormat SelectionFormat(TRichEdit& box) {
+  QTextCursor c(box.TextEdit()->document());
+  c.setPosition(box.DocumentPosition(box.SelStart()) + 1);
+  return c.charFormat();
+}
+
+}  // namespace
+
+void TTextAttributes::SetStyle(TFontStyles style) {
+  QTextCharFormat f;
+  f.setFontWeight((style & fsBold) ? QFont::Bold : QFont::Normal);
+  f.setFontItalic(style & fsItalic);
+  f.setFontUnderline(style & fsUnderline);
+  f.setFontStrikeOut(style & fsStrikeOut);
+  MergeSelection(box_, f);
+}
+
+void TTextAttributes::SetName(const std::string& name) {
+  QTextCharFormat f;
+  f.setFontFamilies({MapFontFamily(name)});
+  if (name == "ZapfEllipt BT") f.setFontItalic(true);
+  MergeSelection(box_, f);
+}
+
+void TTextAttributes::SetSize(int points) {
+  QTextCharFormat f;
+  TFont font;
+  font.SetSize(points);
+  QFont q;
+  q.setPixelSize(-font.Height());
+  f.setFont(q, QTextCharFormat::FontPropertiesSpecifiedOnly);
+  MergeSelection(box_, f);
+}
+
+void TTextAttributes::SetColor(TColor color) {
+  QTextCharFormat f;
+  f.setForeground(ToQColor(color));
+  MergeSelection(box_, f);
+}
+
+TFontStyles TTextAttributes::Style() const {
+  QTextCharFormat f = SelectionFormat(box_);
+  return (f.fontWeight() >= QFont::Bold ? fsBold : 0) | (f.fontItalic() ? fsItalic : 0) |
+         (f.fontUnderline() ? fsUnderline : 0) | (f.fontStrikeOut() ? fsStrikeOut : 0);
+}
+
+std::string TTextAttributes::Name() const {
+  QStringList families = SelectionFormat(box_).fontFamilies().toStringList();
+  return families.isEmpty() ? std::string() : families.front().toStdString();
+}
+
+int TTextAttributes::Size() const {
+  TFont font;
+  font.SetHeight(-SelectionFormat(box_).font().pixelSize());
+  return font.Size();
 }

@@ -1,8 +1,10 @@
-// Tool bars and tool buttons.
+// Tool bars and tool buttons; rich-text boxes.
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/stdctrls.h"
 
+class QTextEdit;
 class QToolButton;
 class TImageList;
 class TToolButton;
@@ -92,4 +94,66 @@ class TToolButton : public TControl {
   int imageIndex_ = -1;
   TToolButtonStyle style_ = TToolButtonStyle::tbsButton;
   bool down_ = false, autoSize_ = false, grouped_ = false;
+};
+
+class TRichEdit;
+
+// The character attributes of a rich-text box's selection (its SelAttributes): each write
+// formats the selected text.
+class TTextAttributes {
+ public:
+  explicit TTextAttributes(TRichEdit& box) : box_(box) {}
+  void SetStyle(TFontStyles style);
+  void SetName(const std::string& name);
+  // Points at 96 dpi, as Font.Size.
+  void SetSize(int points);
+  void SetColor(TColor color);
+  TFontStyles Style() const;
+  std::string Name() const;
+  int Size() const;
+
+ private:
+  TRichEdit& box_;
+};
+
+// A rich-text box showing lesson text: read-only, plain text in the box's font, formatted by
+// ranges. Positions count a line break as two characters, as the class library does.
+class TRichEdit : public TWinControl {
+ public:
+  explicit TRichEdit(TComponent* owner);
+  std::string_view ClassName() const override { return "TRichEdit"; }
+
+  TStrings& Lines() { return lines_; }
+  int SelStart() const { return selStart_; }
+  void SetSelStart(int start);
+  int SelLength() const { return selLength_; }
+  void SetSelLength(int length);
+  TTextAttributes& SelAttributes() { return selAttributes_; }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style);
+  bool ReadOnly() const { return true; }
+  void SetReadOnly(bool) {}
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+
+  // The document position of a position that counts line breaks as two characters.
+  int DocumentPosition(int position) const;
+  QTextEdit* TextEdit() const { return edit_; }
+
+ protected:
+  void TextChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+
+ private:
+  friend class TTextAttributes;
+  void LinesChanged();
+  void ApplyBoxFont();
+  QTextEdit* edit_;
+  TStrings lines_;
+  TTextAttributes selAttributes_{*this};
+  int selStart_ = 0, selLength_ = 0;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  bool wordWrap_ = true;
+  bool syncing_ = false;
 };

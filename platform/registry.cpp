@@ -346,6 +346,15 @@ void RegisterControls() {
             v, c, {{"bsSolid", TBrushStyle::bsSolid}, {"bsClear", TBrushStyle::bsClear}}));
       });
 
+  Reg<TRichEdit>("TRichEdit", "TWinControl")
+      .Prop("Lines.Strings", [](TRichEdit& t, const LayoutValue& v,
+                                LoadContext& c) { t.Lines().Assign(AsList(v, c)); })
+      .Bool("ReadOnly", &TRichEdit::SetReadOnly)
+      .Bool("WordWrap", &TRichEdit::SetWordWrap)
+      .Prop("BorderStyle", [](TRichEdit& t, const LayoutValue& v, LoadContext& c) {
+        t.SetBorderStyle(BorderStyleValue(v, c));
+      });
+
   Reg<TToolBar>("TToolBar", "TWinControl")
       .Int("ButtonWidth", &TToolBar::SetButtonWidth)
       .Int("ButtonHeight", &TToolBar::SetButtonHeight)

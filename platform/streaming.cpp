@@ -195,7 +195,24 @@ TForm* FindLiveForm(std::string_view name) {
   return nullptr;
 }
 
+namespace {
+std::map<std::string, LayoutObject>& LayoutOverrides() {
+  static std::map<std::string, LayoutObject> overrides;
+  return overrides;
+}
+}  // namespace
+
+void SetLayoutText(const std::string& layoutName, const std::string& text) {
+  if (text.empty()) {
+    LayoutOverrides().erase(layoutName);
+  } else {
+    LayoutOverrides()[layoutName] = ParseLayout(text, layoutName + ".lay");
+  }
+}
+
 const LayoutObject& StoredLayout(const std::string& layoutName) {
+  auto o = LayoutOverrides().find(layoutName);
+  if (o != LayoutOverrides().end()) return o->second;
   static std::map<std::string, LayoutObject> cache;
   auto it = cache.find(layoutName);
   if (it != cache.end()) return it->second;

@@ -170,6 +170,9 @@ std::vector<const TFormClass*> FormClasses();
 
 // The stored layout of a form, parsed once from the program's resources.
 const LayoutObject& StoredLayout(const std::string& layoutName);
+// Puts a layout given as text in the place of a stored one (test fixtures); an empty text
+// removes it again.
+void SetLayoutText(const std::string& layoutName, const std::string& text);
 
 // Builds a form of the class from its layout: creates the form and its controls in layout
 // order, sets their properties (no change events fire), binds the fields and handlers, sets

@@ -2,6 +2,11 @@
 
 Tfrm_lupa* frm_lupa = nullptr;
 
+namespace {
+// Whether the magnifier was showing when the main window was hidden.
+bool showingBeforeHide = false;
+}  // namespace
+
 const TFormClass& Tfrm_lupa::FormClass() {
   static const TFormClass cls =
       TFormClass::Of<Tfrm_lupa>("Tfrm_lupa", "frm_lupa", &frm_lupa).Bind("obr", &Tfrm_lupa::obr);
@@ -23,4 +28,14 @@ void ShowEnlargedPicture(const std::string& Folder, const std::string& Name) {
 
 void HideEnlargedPicture() {
   if (frm_lupa) frm_lupa->Hide();
+}
+
+void HideMagnifierWithMainWindow() {
+  showingBeforeHide = frm_lupa && frm_lupa->Visible();
+  if (showingBeforeHide) frm_lupa->Hide();
+}
+
+void RestoreMagnifierWithMainWindow() {
+  if (showingBeforeHide && frm_lupa) frm_lupa->ShowForm();
+  showingBeforeHide = false;
 }

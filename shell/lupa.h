@@ -27,3 +27,8 @@ extern Tfrm_lupa* frm_lupa;
 void ShowEnlargedPicture(const std::string& Folder, const std::string& Name);
 // Hides the magnifier; its picture stays loaded.
 void HideEnlargedPicture();
+
+// The magnifier leaves the screen while the main window is hidden ("Schovat") and comes back
+// when it is shown again, if it was showing.
+void HideMagnifierWithMainWindow();
+void RestoreMagnifierWithMainWindow();

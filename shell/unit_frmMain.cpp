@@ -59,6 +59,23 @@ const TFormClass& TfrmMain::FormClass() {
   return cls;
 }
 
+TTimer* PublishStepTimer(TComponent* page, int intervalMs, TNotifyEvent onTick, bool start) {
+  auto* timer = new TTimer(page);
+  timer->SetEnabled(false);
+  StepTimer = timer;
+  timer->SetInterval(intervalMs);
+  timer->SetOnTimer(std::move(onTick));
+  timer->SetEnabled(start);
+  return timer;
+}
+
+bool HaltForStepMode() {
+  if (!StepMode) return false;
+  if (StepTimer) StepTimer->SetEnabled(false);
+  if (frmMain) frmMain->btnKrok->SetEnabled(true);
+  return true;
+}
+
 void TfrmMain::InicMain(TObject*) {
   StepMode = false;
   for (const ChapterRow& row : ChapterTable()) {
@@ -74,6 +91,7 @@ void TfrmMain::Zobraz(TObject*) {
     StepTimer->SetEnabled(true);
   }
   for (int slot = 1; slot <= 18; ++slot) ExerciseTabIndex[slot] = 0;
+  RestoreMagnifierWithMainWindow();
 }
 
 void TfrmMain::Zpet(TObject*) {
@@ -166,6 +184,8 @@ void TfrmMain::Schovat1Click(TObject*) {
   Schovat1->SetVisible(false);
   SetWindowState(TWindowState::wsMinimized);
   SetVisible(false);
+  // The magnifier goes down with the main window and comes back with it.
+  HideMagnifierWithMainWindow();
 }
 
 void TfrmMain::CloseOpenPage() {

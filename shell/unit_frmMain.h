@@ -84,3 +84,20 @@ extern bool WasRunningAtHide;
 
 // Sets the module variables to their values at start.
 void ResetShellState();
+
+// The presentation contract of a page that takes part in the tool bar's presentation control:
+// 1. it publishes its timer with PublishStepTimer when it opens (the timer is the page's and
+//    dies with it; the shell empties StepTimer when it closes the page);
+// 2. each tick that reveals a step calls HaltForStepMode, which in step mode stops the timer
+//    and enables btnKrok so the next step waits for the user; otherwise the tick sets the
+//    interval for the next step itself;
+// 3. the tool bar may restart the timer at any time (at 100 ms for Pauza and btnKrokClick,
+//    with its interval unchanged when step mode is left or the window is shown again), so a
+//    tick after the end does no harm;
+// 4. it never changes Paused, PageNo or the chapter table, and opens no page.
+//
+// Creates a timer owned by `page`, publishes it as StepTimer, sets its interval and tick
+// handler, and starts it or leaves it stopped.
+TTimer* PublishStepTimer(TComponent* page, int intervalMs, TNotifyEvent onTick, bool start = true);
+// In step mode: stops StepTimer, enables btnKrok and answers true; otherwise false.
+bool HaltForStepMode();
