@@ -54,6 +54,12 @@ double R(double v) {
   return RoundTripText(v);
 }
 
+std::vector<double> Columns(double from, double to, double step) {
+  std::vector<double> xs;
+  for (int i = 0; from + i * step <= to + 1e-9; ++i) xs.push_back(from + i * step);
+  return xs;
+}
+
 }  // namespace
 
 TEST(EvaluatePostfix, Powers) {
@@ -161,6 +167,150 @@ TEST(EvaluatePostfix, ListsThatCannotBeEvaluatedAreUndefined) {
   }
 }
 
+// ---- against the rules on texts -----------------------------------------------------------------
+
+namespace {
+
+// The evaluator as its rules read, with every value kept as its 15-digit text.
+std::optional<double> EvaluateOnTexts(TokenList list, double x) {
+  std::vector<std::string> stack;
+  auto pop = [&] {
+    double v = StrToFloat(stack.back());
+    stack.pop_back();
+    return v;
+  };
+  auto push = [&](double v) {
+    double back;
+    std::string text = FloatToStr(v);
+    if (!TryStrToFloat(text, back)) return false;  // no finite number
+    stack.push_back(text);
+    return true;
+  };
+  const double pi = std::numbers::pi;
+  while (list.First()->next) {
+    std::string t = PopToken(list);
+    bool defined = true;
+    if (t == "a") {
+      stack.push_back("2,718281828459");
+    } else if (t == "b") {
+      stack.push_back(FloatToStr(pi));
+    } else if (t == "c") {
+      defined = push(x);
+    } else if (t == ";") {
+    } else if (t.size() == 1 && std::string_view("+-*/dfo").find(t[0]) != std::string::npos) {
+      double b = pop(), a = pop();
+      switch (t[0]) {
+        case '+':
+          defined = push(a + b);
+          break;
+        case '-':
+          defined = push(a - b);
+          break;
+        case '*':
+          defined = push(a * b);
+          break;
+        case '/':
+          defined = b != 0 && push(a / b);
+          break;
+        case 'f':
+          defined = b > 0 && a > 0 && a != 1 && std::log(a) != 0 && push(std::log(b) / std::log(a));
+          break;
+        case 'd': {
+          if (b < 0 && a == 0) return std::nullopt;
+          double sign =
+              a < 0 && b == RoundHalfEven(b) && std::fmod(RoundHalfEven(b), 2) != 0 ? -1 : 1;
+          double value;
+          if (a == 0) {
+            value = b == 0 ? 1 : 0;
+          } else {
+            if (Frac(b) != 0 && a < 0) return std::nullopt;
+            double l = std::log(std::fabs(a)) * b;
+            if (l >= 50) return std::nullopt;
+            value = l < -50 ? 0 : std::pow(std::fabs(a), b);
+          }
+          defined = push(sign * value);
+          break;
+        }
+        default: {  // "o": a the degree, b the radicand
+          if (std::fmod(RoundHalfEven(a), 2) == 0 && b < 0) return std::nullopt;
+          double sign = b < 0 ? -1 : 1, value;
+          if (b == 0 || a == 0) {
+            value = 0;
+          } else {
+            double l = std::log(std::fabs(b)) * (1 / a);
+            if (l >= 50) return std::nullopt;
+            value = l < -50 ? 0 : sign * std::pow(std::fabs(b), 1 / a);
+          }
+          defined = push(value);
+        }
+      }
+    } else if (t.size() == 1 && t[0] >= 'g' && t[0] <= 'p') {
+      double v = pop();
+      switch (t[0]) {
+        case 'g':
+          defined = v >= -1 && v <= 1 && push(std::asin(v));
+          break;
+        case 'i':
+          defined = v >= -1 && v <= 1 && push(std::acos(v));
+          break;
+        case 'k':
+          defined = push(std::atan(v));
+          break;
+        case 'm':
+          defined = push(v == 0 ? pi / 2 : std::atan(1 / v) + (v < 0 ? pi : 0));
+          break;
+        case 'h':
+          defined = push(std::cos(v));
+          break;
+        case 'n':
+          defined = push(std::sin(v));
+          break;
+        case 'j':
+          defined = std::cos(v) != 0 && push(std::sin(v) / std::cos(v));
+          break;
+        case 'l':
+          defined = std::sin(v) != 0 && push(std::cos(v) / std::sin(v));
+          break;
+        default:
+          defined = push(std::fabs(v));
+          break;
+      }
+    } else {
+      stack.push_back(t);  // a number, pushed unchanged
+    }
+    if (!defined) return std::nullopt;
+  }
+  return StrToFloat(stack.back());
+}
+
+}  // namespace
+
+TEST(EvaluatePostfix, GivesWhatTheRulesGiveOnTexts) {
+  std::vector<double> xs = Columns(-8, 8, 0.05);
+  for (double x : {1e-9, -3e-12, 123456.789, 1e20, 0.1 + 0.2}) xs.push_back(x);
+  for (const char* text :
+       {"2x+1", "-0,5*x^2+2,25*x-1", "x^3-2*x^2+x-1", "1*sin(2*x+0,5*3,14159)+1",
+        "((0)*x+1)/((1)*x+0)", "1/odm(1;x^(abs(-1)))", "log(0,5;x+3)-1", "abs(x-1)/x",
+        // constants and the operations that leave a 15-digit value as it is
+        "0+x*1-0", "1*x+0", "0+abs(x)", "abs(0,12345678901234567)+x", "0,12345678901234567*1",
+        "1*0,12345678901234567", "0+0,12345678901234567", "0,12345678901234567-0",
+        "x*(2+3)*odm(2;16)", "sin(2)*x", "abs(-2,5)*x", "0*x", "10^60*x", "x+10^(-60)",
+        // every function
+        "2^x", "e^x", "ln(x)", "log(x)", "log(x;5)", "odm(3;x)", "odm(x;8)", "x^0,5", "(-2)^x",
+        "x^(-2)", "arccotg(x)", "arcsin(x/8)", "arccos(x/8)", "tg(x)", "cotg(x)", "arctg(x)",
+        "pi*x", "(x^2+1)/(x^2-1)", "sin(x)^2+cos(x)^2", "0,1*x+0,2", "x^17", "x^4/x^3"}) {
+    TokenList list = Parse(text);
+    for (double x : xs) {
+      std::optional<double> engine = ValueOf(CopyTokenList(list), x);
+      std::optional<double> rules = EvaluateOnTexts(CopyTokenList(list), x);
+      ASSERT_EQ(engine.has_value(), rules.has_value()) << text << " at " << x;
+      if (engine) {
+        ASSERT_EQ(*engine, *rules) << text << " at " << x;
+      }
+    }
+  }
+}
+
 // ---- sign ring ----------------------------------------------------------------------------------
 
 namespace {
@@ -185,12 +335,6 @@ std::vector<Sample> Plot(const std::string& text, const std::vector<double>& xs)
     samples.push_back({x, defined, jump});
   }
   return samples;
-}
-
-std::vector<double> Columns(double from, double to, double step) {
-  std::vector<double> xs;
-  for (int i = 0; from + i * step <= to + 1e-9; ++i) xs.push_back(from + i * step);
-  return xs;
 }
 
 std::vector<double> JumpsOf(const std::vector<Sample>& samples) {
@@ -239,25 +383,26 @@ TEST(SignRing, UndefinedFirstSamplesLeaveNoSlots) {
   EXPECT_FALSE(jump);
 }
 
-TEST(CompiledExpression, GivesWhatFreshListsGiveAtEverySample) {
+TEST(CompiledExpression, PlotsWhatFreshListsGiveAtEverySample) {
+  // The samples of a plot are computed together, one operation at a time over all of them.
+  std::vector<double> xs = Columns(-4, 4.25, 0.125);
   for (const char* text : {"log(x;8)", "log(x+2;x*x)", "1/x+1/(x-1)", "tg(x)-cotg(x)", "odm(x;x)",
-                           "x^x", "arccotg(x)/x"}) {
+                           "x^x", "arccotg(x)/x", "1/(x+4)", "odm(2;x)/x", "5"}) {
     TokenList list = Parse(text);
-    CompiledExpression compiled(CopyTokenList(list));
-    SignRing ring, freshRing;
-    bool first = true, freshFirst = true;
-    for (double x : Columns(-4, 4, 0.125)) {
-      bool defined, jump = false, freshDefined, freshJump = false;
-      double v = compiled.Evaluate(x, defined, jump, first, ring);
-      double fresh =
-          EvaluatePostfix(CopyTokenList(list), freshDefined, freshJump, x, freshFirst, freshRing);
+    std::vector<PlotSample> plot = CompiledExpression(CopyTokenList(list)).EvaluatePlot(xs);
+    ASSERT_EQ(plot.size(), xs.size());
+    SignRing ring;
+    bool first = true;
+    for (size_t i = 0; i < xs.size(); ++i) {
+      bool defined, jump = false;
+      double v = EvaluatePostfix(CopyTokenList(list), defined, jump, xs[i], first, ring);
       if (first && defined) first = false;
-      if (freshFirst && freshDefined) freshFirst = false;
-      ASSERT_EQ(defined, freshDefined) << text << " at " << x;
-      EXPECT_EQ(jump, freshJump) << text << " at " << x;
+      ASSERT_EQ(plot[i].defined, defined) << text << " at " << xs[i];
+      EXPECT_EQ(plot[i].jump, jump) << text << " at " << xs[i];
       if (defined) {
-        EXPECT_EQ(v, fresh) << text << " at " << x;
+        EXPECT_EQ(plot[i].y, v) << text << " at " << xs[i];
       }
     }
   }
+  EXPECT_TRUE(CompiledExpression(ListOf("c +")).EvaluatePlot(xs)[0].defined == false);
 }

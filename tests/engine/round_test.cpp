@@ -110,7 +110,7 @@ TEST(RoundTo15Digits, GivesTheTextRoundTripBitForBit) {
   EXPECT_EQ(Mismatches(1, 2000000), 0u);
 }
 
-// The long check, some 30 s: run with --gtest_also_run_disabled_tests.
+// The long check, over a minute: run with --gtest_also_run_disabled_tests.
 TEST(RoundTo15Digits, DISABLED_GivesTheTextRoundTripOnTwoHundredMillionValues) {
   EXPECT_EQ(Mismatches(2, 200000000), 0u);
 }
@@ -125,4 +125,17 @@ TEST(RoundTo15Digits, HandlesTheValuesWithoutA15DigitText) {
   EXPECT_EQ(RoundTo15Digits(DBL_TRUE_MIN), RoundTripText(DBL_TRUE_MIN));
   EXPECT_EQ(RoundTo15Digits(std::nextafter(1e37, 0.0)), 1e37);  // the top of the fast window
   EXPECT_EQ(RoundTo15Digits(1e15), 1e15);
+}
+
+TEST(RoundTo15Digits, HandlesTheNeighboursOfEveryPowerOfTen) {
+  for (int k = -330; k <= 308; ++k) {
+    double power = std::pow(10.0, k);
+    double v = power;
+    for (int i = 0; i < 3; ++i) v = std::nextafter(v, 0.0);
+    for (int i = 0; i < 7; ++i, v = std::nextafter(v, HUGE_VAL)) {
+      if (v == 0 || !std::isfinite(v)) continue;
+      ASSERT_EQ(RoundTo15Digits(v), RoundTripText(v)) << std::hexfloat << v;
+      ASSERT_EQ(RoundTo15Digits(-v), RoundTripText(-v)) << std::hexfloat << -v;
+    }
+  }
 }
