@@ -263,6 +263,21 @@ CompiledExpression::CompiledExpression(TokenList list) {
     for (int& d : divisions_) d -= d > static_cast<int>(at);
   };
 
+  // The operator and function tokens; the division-like ones have a ring slot.
+  struct Letter {
+    char token;
+    Code code;
+    bool division;
+  };
+  static constexpr Letter kLetters[] = {
+      {'+', Code::Add, false},    {'-', Code::Subtract, false}, {'*', Code::Multiply, false},
+      {'/', Code::Divide, true},  {'d', Code::Power, false},    {'f', Code::Logarithm, true},
+      {'o', Code::Root, false},   {'g', Code::Arcsin, false},   {'h', Code::Cos, false},
+      {'i', Code::Arccos, false}, {'j', Code::Tg, true},        {'k', Code::Arctg, false},
+      {'l', Code::Cotg, true},    {'m', Code::Arccotg, false},  {'n', Code::Sin, false},
+      {'p', Code::Abs, false},
+  };
+
   bool valid = true;
   while (valid && list.Exists() && list.First()->next) {
     std::string token = PopToken(list);
@@ -286,68 +301,15 @@ CompiledExpression::CompiledExpression(TokenList list) {
       case TokenKind::Separator:
         continue;  // nothing to do at run time
       case TokenKind::Unary:
-        operands = 1;
-        switch (token[0]) {
-          case 'g':
-            op.code = Code::Arcsin;
-            break;
-          case 'h':
-            op.code = Code::Cos;
-            break;
-          case 'i':
-            op.code = Code::Arccos;
-            break;
-          case 'j':
-            op.code = Code::Tg;
-            division = true;
-            break;
-          case 'k':
-            op.code = Code::Arctg;
-            break;
-          case 'l':
-            op.code = Code::Cotg;
-            division = true;
-            break;
-          case 'm':
-            op.code = Code::Arccotg;
-            break;
-          case 'n':
-            op.code = Code::Sin;
-            break;
-          default:
-            op.code = Code::Abs;
-            break;
-        }
+      case TokenKind::Binary: {
+        operands = ClassifyToken(token) == TokenKind::Unary ? 1 : 2;
+        const Letter* letter = std::find_if(std::begin(kLetters), std::end(kLetters),
+                                            [&](const Letter& l) { return l.token == token[0]; });
+        op.code = letter->code;
+        division = letter->division;
+        if (op.code == Code::Logarithm) op.value = NAN;  // no base seen yet
         break;
-      case TokenKind::Binary:
-        operands = 2;
-        switch (token[0]) {
-          case '+':
-            op.code = Code::Add;
-            break;
-          case '-':
-            op.code = Code::Subtract;
-            break;
-          case '*':
-            op.code = Code::Multiply;
-            break;
-          case '/':
-            op.code = Code::Divide;
-            division = true;
-            break;
-          case 'd':
-            op.code = Code::Power;
-            break;
-          case 'f':
-            op.code = Code::Logarithm;
-            op.value = NAN;
-            division = true;
-            break;
-          default:
-            op.code = Code::Root;
-            break;
-        }
-        break;
+      }
       case TokenKind::Unknown:
         valid = false;
         break;

@@ -55,7 +55,8 @@ inline void WriteRingSlot(SignRing& ring, bool positive) {
 }
 
 // One sample of a plot: the value at one x, whether it is defined there (otherwise the value is
-// meaningless) and whether a denominator changed its sign since the sample before.
+// meaningless) and whether some denominator's sign differs from the one it had where it was last
+// evaluated with a non-zero value.
 struct PlotSample {
   double y;
   bool defined;

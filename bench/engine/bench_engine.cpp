@@ -135,15 +135,18 @@ int main(int argc, char** argv) {
   for (const Expression& e : kExpressions) {
     benchmark::RegisterBenchmark(("engine/" + std::string(e.engine)).c_str(), EngineEvaluation,
                                  e.engine)
+        ->MinTime(0.1)
         ->Repetitions(5);
     benchmark::RegisterBenchmark(("single/" + std::string(e.engine)).c_str(),
                                  EngineSingleEvaluation, e.engine)
+        ->MinTime(0.1)
         ->Repetitions(5);
     benchmark::RegisterBenchmark(("muparser/" + std::string(e.engine)).c_str(), MuparserEvaluation,
                                  e.muparser)
+        ->MinTime(0.1)
         ->Repetitions(5);
   }
-  benchmark::RegisterBenchmark("graph_337", WholeGraph)->Repetitions(5);
+  benchmark::RegisterBenchmark("graph_337", WholeGraph)->MinTime(0.1)->Repetitions(5);
 
   Collector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
