@@ -6,6 +6,9 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include "platform/imglist.h"
 
 // ---- TToolBar -------------------------------------------------------------------------------
@@ -343,4 +346,310 @@ int TTextAttributes::Size() const {
   TFont font;
   font.SetHeight(-SelectionFormat(box_).font().pixelSize());
   return font.Size();
+}
+
+// ---- TTabSheet ------------------------------------------------------------------------------
+
+TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
+  SetWidget(new ControlWidget(this));
+  SetBounds(0, 0, 200, 150);
+}
+
+int TTabSheet::PageIndex() const {
+  if (!pageControl_) return -1;
+  for (int i = 0; i < pageControl_->PageCount(); ++i) {
+    if (pageControl_->Pages(i) == this) return i;
+  }
+  return -1;
+}
+
+void TTabSheet::SetImageIndex(int index) {
+  imageIndex_ = index;
+  if (pageControl_) pageControl_->Invalidate();
+}
+
+void TTabSheet::SetTabVisible(bool value) {
+  tabVisible_ = value;
+  if (pageControl_) pageControl_->Invalidate();
+}
+
+void TTabSheet::TextChanged() {
+  if (pageControl_) pageControl_->Invalidate();
+}
+
+void TTabSheet::ParentChanged() {
+  if (pageControl_) pageControl_->RemovePage(this);
+  pageControl_ = dynamic_cast<TPageControl*>(Parent());
+  if (pageControl_) pageControl_->AddPage(this);
+}
+
+void TTabSheet::PaintWidget(QPainter& p) {
+  p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(Color()));
+}
+
+// ---- TPageControl ---------------------------------------------------------------------------
+
+TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+  SetWidget(new ControlWidget(this));
+  Widget()->setFocusPolicy(Qt::StrongFocus);
+  SetTabStop(true);
+  SetBounds(0, 0, 289, 193);
+  // Keys pick tabs as the user's choice.
+  struct Keys : QObject {
+    Keys(TPageControl* pc, QObject* parent) : QObject(parent), pc_(pc) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() != QEvent::KeyPress) return false;
+      auto* k = static_cast<QKeyEvent*>(e);
+      int n = pc_->PageCount();
+      if (n == 0) return false;
+      int i = pc_->ActivePageIndex();
+      if (k->key() == Qt::Key_Right ||
+          (k->key() == Qt::Key_Tab && k->modifiers() & Qt::ControlModifier)) {
+        pc_->SelectTabByUser((i + 1) % n);
+        return true;
+      }
+      if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Backtab) {
+        pc_->SelectTabByUser((i + n - 1) % n);
+        return true;
+      }
+      return false;
+    }
+    TPageControl* pc_;
+  };
+  Widget()->installEventFilter(new Keys(this, Widget()));
+}
+
+void TPageControl::AddPage(TTabSheet* sheet) {
+  pages_.push_back(sheet);
+  if (active_ < 0) active_ = 0;
+  LayoutPages();
+}
+
+void TPageControl::RemovePage(TTabSheet* sheet) {
+  pages_.erase(std::remove(pages_.begin(), pages_.end(), sheet), pages_.end());
+  if (active_ >= PageCount()) active_ = PageCount() - 1;
+}
+
+TTabSheet* TPageControl::ActivePage() const {
+  return active_ >= 0 && active_ < PageCount() ? pages_[active_] : nullptr;
+}
+
+void TPageControl::SetActivePageIndex(int index) {
+  if (PageCount() == 0) return;
+  // Beyond the last tab (a remembered index shared with a page of more tabs): the first tab.
+  if (index < 0 || index >= PageCount()) index = 0;
+  active_ = index;
+  LayoutPages();
+  Invalidate();
+}
+
+void TPageControl::SelectTabByUser(int index) {
+  if (index < 0 || index >= PageCount() || index == active_) return;
+  SetActivePageIndex(index);
+  DispatchEvent(onChange_, this);
+}
+
+void TPageControl::SetStyle(TTabStyle style) {
+  style_ = style;
+  LayoutPages();
+  Invalidate();
+}
+
+void TPageControl::SetImages(TImageList* images) {
+  images_ = images;
+  LayoutPages();
+  Invalidate();
+}
+
+void TPageControl::FontChanged() {
+  TWinControl::FontChanged();
+  LayoutPages();
+}
+
+int TPageControl::TabRowHeight() const {
+  int h = QFontMetrics(Font().ToQFont()).height() + 6;
+  if (images_) h = std::max(h, images_->Height() + 6);
+  return h;
+}
+
+QRect TPageControl::TabRect(int index) const {
+  QFontMetrics fm(Font().ToQFont());
+  int x = 2;
+  for (int i = 0; i < PageCount(); ++i) {
+    const TTabSheet* s = pages_[i];
+    int w = 12 + fm.horizontalAdvance(QString::fromStdString(s->Caption()));
+    if (images_ && s->ImageIndex() >= 0) w += images_->Width() + 4;
+    if (style_ != TTabStyle::tsTabs) w += 4;
+    QRect r(x, 2, w, TabRowHeight() - 2);
+    if (i == index) return r;
+    if (s->TabVisible()) x += w + (style_ == TTabStyle::tsTabs ? 0 : 3);
+  }
+  return QRect();
+}
+
+int TPageControl::TabAt(QPoint point) const {
+  for (int i = 0; i < PageCount(); ++i) {
+    if (pages_[i]->TabVisible() && TabRect(i).contains(point)) return i;
+  }
+  return -1;
+}
+
+void TPageControl::LayoutPages() {
+  const int top = TabRowHeight() + (style_ == TTabStyle::tsTabs ? 2 : 3);
+  const int inset = style_ == TTabStyle::tsTabs ? 4 : 0;
+  for (int i = 0; i < PageCount(); ++i) {
+    TTabSheet* s = pages_[i];
+    s->SetBounds(inset, top, std::max(0, Width() - 2 * inset), std::max(0, Height() - top - inset));
+    s->SetVisible(i == active_);
+  }
+}
+
+void TPageControl::Loaded() {
+  if (active_ < 0 && PageCount() > 0) active_ = 0;
+  LayoutPages();
+}
+
+void TPageControl::WidgetResized() {
+  TWinControl::WidgetResized();
+  LayoutPages();
+}
+
+void TPageControl::WidgetMousePress(QMouseEvent* e) {
+  if (!Enabled() || e->button() != Qt::LeftButton) return;
+  int i = TabAt(e->position().toPoint());
+  if (i >= 0) {
+    Widget()->setFocus(Qt::MouseFocusReason);
+    SelectTabByUser(i);
+  }
+}
+
+void TPageControl::PaintWidget(QPainter& p) {
+  p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(Color()));
+  QFont f = Font().ToQFont();
+  p.setFont(f);
+  const int rowBottom = TabRowHeight();
+  if (style_ == TTabStyle::tsTabs) {
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(0, rowBottom, Width() - 1, rowBottom);
+  }
+  for (int i = 0; i < PageCount(); ++i) {
+    const TTabSheet* s = pages_[i];
+    if (!s->TabVisible()) continue;
+    QRect r = TabRect(i);
+    const bool on = i == active_;
+    if (style_ == TTabStyle::tsFlatButtons) {
+      // The chosen tab is a pressed flat button, the others flat.
+      if (on) {
+        p.fillRect(r, ToQColor(Color()).darker(108));
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(255, 255, 255));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+      }
+    } else {
+      QRect t = on ? r.adjusted(-2, -2, 2, 1) : r;
+      p.fillRect(t, ToQColor(clBtnFace));
+      p.setPen(QColor(255, 255, 255));
+      p.drawLine(t.bottomLeft(), t.topLeft());
+      p.drawLine(t.topLeft(), t.topRight());
+      p.setPen(QColor(64, 64, 64));
+      p.drawLine(t.topRight(), t.bottomRight());
+    }
+    int x = r.x() + 6;
+    if (images_ && s->ImageIndex() >= 0) {
+      QImage icon = images_->Image(s->ImageIndex());
+      p.drawImage(x, r.y() + (r.height() - icon.height()) / 2, icon);
+      x += images_->Width() + 4;
+    }
+    p.setPen(Enabled() ? ToQColor(Font().Color()) : QColor(128, 128, 128));
+    p.drawText(QRect(x, r.y(), r.right() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromStdString(s->Caption()));
+  }
+}
+
+// ---- TUpDown --------------------------------------------------------------------------------
+
+TUpDown::TUpDown(TComponent* owner) : TControl(owner) {
+  SetWidget(new ControlWidget(this));
+  SetBounds(0, 0, 15, 21);
+}
+
+void TUpDown::SetAssociate(TWinControl* control) {
+  associate_ = control;
+}
+
+void TUpDown::SetPosition(int v) {
+  position_ = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+}
+
+void TUpDown::SetOrientation(TUDOrientation o) {
+  orientation_ = o;
+  Invalidate();
+}
+
+void TUpDown::Step(TUDBtnType button) {
+  lastButton_ = button;
+  if (associate_) {
+    int read = 0;
+    if (TryStrToInt(associate_->Text(), read)) {
+      position_ = std::clamp(read, std::min(min_, max_), std::max(min_, max_));
+    }
+  }
+  int next = position_ + (button == TUDBtnType::btNext ? increment_ : -increment_);
+  position_ = std::clamp(next, std::min(min_, max_), std::max(min_, max_));
+  if (associate_) associate_->SetText(IntToStr(position_));
+  OnClick()(this);
+}
+
+void TUpDown::WidgetMousePress(QMouseEvent* e) {
+  pressedArrow_ = -1;
+  if (!Enabled() || e->button() != Qt::LeftButton) return;
+  QPoint pt = e->position().toPoint();
+  bool first =
+      orientation_ == TUDOrientation::udVertical ? pt.y() < Height() / 2 : pt.x() < Width() / 2;
+  pressedArrow_ = first ? 0 : 1;
+  Invalidate();
+}
+
+void TUpDown::WidgetMouseRelease(QMouseEvent* e) {
+  int arrow = pressedArrow_;
+  pressedArrow_ = -1;
+  Invalidate();
+  if (arrow < 0 || !Widget()->rect().contains(e->position().toPoint())) return;
+  // The upper (or right) arrow counts up.
+  bool up = orientation_ == TUDOrientation::udVertical ? arrow == 0 : arrow == 1;
+  Dispatch([this, up] { Step(up ? TUDBtnType::btNext : TUDBtnType::btPrev); });
+}
+
+void TUpDown::PaintWidget(QPainter& p) {
+  const int w = Width(), h = Height();
+  const bool vertical = orientation_ == TUDOrientation::udVertical;
+  for (int i = 0; i < 2; ++i) {
+    QRect r = vertical ? QRect(0, i * h / 2, w, h / 2) : QRect(i * w / 2, 0, w / 2, h);
+    p.fillRect(r, ToQColor(clBtnFace));
+    bool down = pressedArrow_ == i;
+    p.setPen(down ? QColor(128, 128, 128) : QColor(255, 255, 255));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? QColor(255, 255, 255) : QColor(64, 64, 64));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    QPointF c = QRectF(r).center();
+    QPolygonF tri;
+    double a = std::min(r.width(), r.height()) / 4.0 + 0.5;
+    if (vertical) {
+      double d = i == 0 ? -1 : 1;
+      tri << QPointF(c.x() - a, c.y() - d * a / 2) << QPointF(c.x() + a, c.y() - d * a / 2)
+          << QPointF(c.x(), c.y() + d * a / 2);
+    } else {
+      double d = i == 0 ? -1 : 1;
+      tri << QPointF(c.x() - d * a / 2, c.y() - a) << QPointF(c.x() - d * a / 2, c.y() + a)
+          << QPointF(c.x() + d * a / 2, c.y());
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(Enabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
+    p.drawPolygon(tri);
+  }
 }

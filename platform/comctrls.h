@@ -157,3 +157,122 @@ class TRichEdit : public TWinControl {
   bool wordWrap_ = true;
   bool syncing_ = false;
 };
+
+class TPageControl;
+
+// A tab of a page control; the controls on it are positioned from its top left corner.
+class TTabSheet : public TWinControl {
+ public:
+  explicit TTabSheet(TComponent* owner);
+  std::string_view ClassName() const override { return "TTabSheet"; }
+
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
+  bool TabVisible() const { return tabVisible_; }
+  void SetTabVisible(bool value);
+  TPageControl* PageControl() const { return pageControl_; }
+  int PageIndex() const;
+
+  void PaintWidget(QPainter& painter) override;
+
+ protected:
+  void TextChanged() override;
+  void ParentChanged() override;
+
+ private:
+  friend class TPageControl;
+  TPageControl* pageControl_ = nullptr;
+  int imageIndex_ = -1;
+  bool tabVisible_ = true;
+};
+
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+
+// A page control: a row of tabs (with icons from its image list) over the sheet of the active
+// tab. Setting ActivePageIndex from code fires nothing; OnChange fires only when the user picks
+// a tab, by mouse or keyboard. An index beyond the last tab opens the first tab.
+class TPageControl : public TWinControl {
+ public:
+  explicit TPageControl(TComponent* owner);
+  std::string_view ClassName() const override { return "TPageControl"; }
+
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TTabSheet* Pages(int index) const { return pages_.at(index); }
+  int ActivePageIndex() const { return active_; }
+  void SetActivePageIndex(int index);
+  TTabSheet* ActivePage() const;
+  TTabStyle Style() const { return style_; }
+  void SetStyle(TTabStyle style);
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  const TNotifyEvent& OnChange() const { return onChange_; }
+  void SetOnChange(TNotifyEvent e) { onChange_ = std::move(e); }
+
+  // The user picks a tab (as a click on it or a key would).
+  void SelectTabByUser(int index);
+  // The tab under a point of the control, or -1.
+  int TabAt(QPoint point) const;
+  QRect TabRect(int index) const;
+  int TabRowHeight() const;
+
+  void PaintWidget(QPainter& painter) override;
+  void WidgetMousePress(QMouseEvent* event) override;
+  void WidgetResized() override;
+  void Loaded() override;
+
+ protected:
+  void FontChanged() override;
+
+ private:
+  friend class TTabSheet;
+  void AddPage(TTabSheet* sheet);
+  void RemovePage(TTabSheet* sheet);
+  void LayoutPages();
+  std::vector<TTabSheet*> pages_;
+  int active_ = -1;
+  TTabStyle style_ = TTabStyle::tsTabs;
+  TImageList* images_ = nullptr;
+  TNotifyEvent onChange_;
+};
+
+enum class TUDBtnType { btNext, btPrev };
+enum class TUDOrientation { udVertical, udHorizontal };
+
+// Up-down arrows. Before each step they read the associated edit's text as their position (a
+// text that is no whole number counts as the last position, one outside Min..Max as the
+// nearest bound), step by Increment within Min..Max and write the new number back as the
+// edit's text; then OnClick runs.
+class TUpDown : public TControl {
+ public:
+  explicit TUpDown(TComponent* owner);
+  std::string_view ClassName() const override { return "TUpDown"; }
+
+  TWinControl* Associate() const { return associate_; }
+  void SetAssociate(TWinControl* control);
+  int Min() const { return min_; }
+  void SetMin(int v) { min_ = v; }
+  int Max() const { return max_; }
+  void SetMax(int v) { max_ = v; }
+  int Position() const { return position_; }
+  void SetPosition(int v);
+  int Increment() const { return increment_; }
+  void SetIncrement(int v) { increment_ = v; }
+  TUDOrientation Orientation() const { return orientation_; }
+  void SetOrientation(TUDOrientation o);
+  // The arrow of the last click.
+  TUDBtnType LastButton() const { return lastButton_; }
+
+  // One step, as a click on an arrow does (OnClick runs directly).
+  void Step(TUDBtnType button);
+
+  void PaintWidget(QPainter& painter) override;
+  void WidgetMousePress(QMouseEvent* event) override;
+  void WidgetMouseRelease(QMouseEvent* event) override;
+
+ private:
+  TWinControl* associate_ = nullptr;
+  int min_ = 0, max_ = 100, position_ = 0, increment_ = 1;
+  TUDOrientation orientation_ = TUDOrientation::udVertical;
+  TUDBtnType lastButton_ = TUDBtnType::btNext;
+  int pressedArrow_ = -1;
+};

@@ -1,6 +1,7 @@
 // The platform's classes as layouts see them: their names, properties and events.
 #include <QImage>
 
+#include "platform/buttons.h"
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
 #include "platform/forms.h"
@@ -291,6 +292,51 @@ void RegisterControls() {
       .Event("OnChange", &TEdit::SetOnChange);
 
   Reg<TButton>("TButton", "TWinControl");
+  Reg<TMaskEdit>("TMaskEdit", "TEdit")
+      .Prop("EditMask", [](TMaskEdit&, const LayoutValue& v, LoadContext& c) {
+        if (!AsString(v, c).empty()) c.Fail("the book's masked edits have no mask");
+      });
+  Reg<TRadioButton>("TRadioButton", "TWinControl").Bool("Checked", &TRadioButton::SetChecked);
+  Reg<TComboBox>("TComboBox", "TWinControl")
+      .Prop("Items.Strings", [](TComboBox& t, const LayoutValue& v,
+                                LoadContext& c) { t.Items().Assign(AsList(v, c)); })
+      .Int("ItemIndex", &TComboBox::SetItemIndex)
+      .Prop("Style",
+            [](TComboBox& t, const LayoutValue& v, LoadContext& c) {
+              t.SetStyle(
+                  AsEnum<TComboBoxStyle>(v, c,
+                                         {{"csDropDown", TComboBoxStyle::csDropDown},
+                                          {"csDropDownList", TComboBoxStyle::csDropDownList}}));
+            })
+      .Event("OnChange", &TComboBox::SetOnChange);
+  Reg<TListBox>("TListBox", "TWinControl")
+      .Prop("Items.Strings", [](TListBox& t, const LayoutValue& v,
+                                LoadContext& c) { t.Items().Assign(AsList(v, c)); })
+      .Int("ItemHeight", &TListBox::SetItemHeight);
+
+  auto glyph = [](auto& button, const LayoutValue& v, LoadContext& c) {
+    LoadPicture(button.Glyph(), AsString(v, c), 0, 0, PictureFormat::Png);
+  };
+  Reg<TSpeedButton>("TSpeedButton", "TControl")
+      .Prop("Glyph",
+            [glyph](TSpeedButton& t, const LayoutValue& v, LoadContext& c) { glyph(t, v, c); })
+      .Int("NumGlyphs", &TSpeedButton::SetNumGlyphs)
+      .Bool("Flat", &TSpeedButton::SetFlat)
+      .Bool("Down", &TSpeedButton::SetDown)
+      .Int("GroupIndex", &TSpeedButton::SetGroupIndex)
+      .Bool("AllowAllUp", &TSpeedButton::SetAllowAllUp)
+      .Int("Spacing", &TSpeedButton::SetSpacing)
+      .Int("Margin", &TSpeedButton::SetMargin)
+      .Prop("Layout", [](TSpeedButton& t, const LayoutValue& v, LoadContext& c) {
+        t.SetLayout(AsEnum<TButtonLayout>(v, c,
+                                          {{"blGlyphLeft", TButtonLayout::blGlyphLeft},
+                                           {"blGlyphRight", TButtonLayout::blGlyphRight},
+                                           {"blGlyphTop", TButtonLayout::blGlyphTop},
+                                           {"blGlyphBottom", TButtonLayout::blGlyphBottom}}));
+      });
+  Reg<TBitBtn>("TBitBtn", "TWinControl")
+      .Prop("Glyph", [glyph](TBitBtn& t, const LayoutValue& v, LoadContext& c) { glyph(t, v, c); })
+      .Int("NumGlyphs", &TBitBtn::SetNumGlyphs);
 
   Reg<TImage>("TImage", "TControl")
       .Prop("Picture",
@@ -353,6 +399,51 @@ void RegisterControls() {
       .Bool("WordWrap", &TRichEdit::SetWordWrap)
       .Prop("BorderStyle", [](TRichEdit& t, const LayoutValue& v, LoadContext& c) {
         t.SetBorderStyle(BorderStyleValue(v, c));
+      });
+
+  Reg<TPageControl>("TPageControl", "TWinControl")
+      .Prop("Style",
+            [](TPageControl& t, const LayoutValue& v, LoadContext& c) {
+              t.SetStyle(AsEnum<TTabStyle>(v, c,
+                                           {{"tsTabs", TTabStyle::tsTabs},
+                                            {"tsButtons", TTabStyle::tsButtons},
+                                            {"tsFlatButtons", TTabStyle::tsFlatButtons}}));
+            })
+      .Prop("Images",
+            [](TPageControl& t, const LayoutValue& v, LoadContext& c) {
+              if (v.kind != LayoutValue::Kind::Ident) c.Fail("an image list name was expected");
+              std::string name = v.text;
+              c.Later([&t, &c, name] {
+                auto* list = dynamic_cast<TImageList*>(c.Resolve(name));
+                if (!list) c.Fail(name + " is no image list");
+                t.SetImages(list);
+              });
+            })
+      .Int("ActivePageIndex", &TPageControl::SetActivePageIndex)
+      .Event("OnChange", &TPageControl::SetOnChange);
+  Reg<TTabSheet>("TTabSheet", "TWinControl")
+      .Int("ImageIndex", &TTabSheet::SetImageIndex)
+      .Bool("TabVisible", &TTabSheet::SetTabVisible);
+  Reg<TUpDown>("TUpDown", "TControl")
+      .Int("Min", &TUpDown::SetMin)
+      .Int("Max", &TUpDown::SetMax)
+      .Int("Position", &TUpDown::SetPosition)
+      .Int("Increment", &TUpDown::SetIncrement)
+      .Prop("Orientation",
+            [](TUpDown& t, const LayoutValue& v, LoadContext& c) {
+              t.SetOrientation(
+                  AsEnum<TUDOrientation>(v, c,
+                                         {{"udVertical", TUDOrientation::udVertical},
+                                          {"udHorizontal", TUDOrientation::udHorizontal}}));
+            })
+      .Prop("Associate", [](TUpDown& t, const LayoutValue& v, LoadContext& c) {
+        if (v.kind != LayoutValue::Kind::Ident) c.Fail("a control name was expected");
+        std::string name = v.text;
+        c.Later([&t, &c, name] {
+          auto* control = dynamic_cast<TWinControl*>(c.Resolve(name));
+          if (!control) c.Fail(name + " cannot be associated");
+          t.SetAssociate(control);
+        });
       });
 
   Reg<TToolBar>("TToolBar", "TWinControl")

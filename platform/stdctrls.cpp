@@ -1,10 +1,13 @@
 #include "platform/stdctrls.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextLayout>
 #include <QVariant>
 
@@ -402,4 +405,162 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 
 void TButton::TextChanged() {
   button_->setText(QString::fromStdString(Caption()));
+}
+
+// ---- TRadioButton ---------------------------------------------------------------------------
+
+TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
+  button_ = new QRadioButton();
+  button_->setAutoExclusive(false);  // the group is kept here, by parent
+  SetWidget(button_);
+  SetBounds(0, 0, 113, 17);
+  QObject::connect(button_, &QRadioButton::clicked, [this] {
+    button_->setChecked(checked_);
+    Dispatch([this] {
+      if (!checked_) {
+        SetChecked(true);  // runs OnClick
+      } else {
+        Click();
+      }
+    });
+  });
+}
+
+void TRadioButton::SetChecked(bool value) {
+  if (value == checked_) return;
+  checked_ = value;
+  button_->setChecked(value);
+  if (!value) return;
+  if (Parent()) {
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+      auto* other = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
+      if (other && other != this) other->SetChecked(false);
+    }
+  }
+  if (!Loading()) Click();
+}
+
+void TRadioButton::TextChanged() {
+  button_->setText(QString::fromStdString(Caption()));
+}
+
+void TRadioButton::FontChanged() {
+  TWinControl::FontChanged();
+  QPalette pal = button_->palette();
+  pal.setColor(QPalette::WindowText, ToQColor(Font().Color()));
+  button_->setPalette(pal);
+}
+
+void TRadioButton::ColorChanged() {
+  TWinControl::ColorChanged();
+  button_->setAutoFillBackground(!ParentColor());
+  QPalette pal = button_->palette();
+  pal.setColor(QPalette::Window, ToQColor(Color()));
+  button_->setPalette(pal);
+}
+
+// ---- TComboBox ------------------------------------------------------------------------------
+
+TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
+  combo_ = new QComboBox();
+  SetWidget(combo_);
+  SetParentColor(false);
+  SetColor(clWindow);
+  SetTabStop(true);
+  SetBounds(0, 0, 145, 21);
+  items_.OnChange = [this] { ItemsChanged(); };
+  QObject::connect(combo_, &QComboBox::activated,
+                   [this](int index) { Dispatch([this, index] { PickByUser(index); }); });
+}
+
+void TComboBox::ItemsChanged() {
+  QSignalBlocker block(combo_);
+  combo_->clear();
+  for (const std::string& s : items_.Lines()) combo_->addItem(QString::fromStdString(s));
+  if (itemIndex_ >= items_.Count()) itemIndex_ = -1;
+  combo_->setCurrentIndex(itemIndex_);
+}
+
+void TComboBox::SetItemIndex(int index) {
+  if (index < -1 || index >= items_.Count()) index = -1;
+  itemIndex_ = index;
+  QSignalBlocker block(combo_);
+  combo_->setCurrentIndex(index);
+  TControl::SetText(index >= 0 ? items_[index] : std::string());
+}
+
+void TComboBox::PickByUser(int index) {
+  SetItemIndex(index);
+  onChange_(this);
+}
+
+void TComboBox::SetStyle(TComboBoxStyle style) {
+  style_ = style;
+  combo_->setEditable(style == TComboBoxStyle::csDropDown);
+}
+
+void TComboBox::FontChanged() {
+  TWinControl::FontChanged();
+  QPalette pal = combo_->palette();
+  pal.setColor(QPalette::Text, ToQColor(Font().Color()));
+  pal.setColor(QPalette::ButtonText, ToQColor(Font().Color()));
+  combo_->setPalette(pal);
+}
+
+void TComboBox::ColorChanged() {
+  TWinControl::ColorChanged();
+  QPalette pal = combo_->palette();
+  pal.setColor(QPalette::Base, ToQColor(Color()));
+  combo_->setPalette(pal);
+}
+
+// ---- TListBox -------------------------------------------------------------------------------
+
+TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
+  list_ = new QListWidget();
+  list_->setUniformItemSizes(true);
+  SetWidget(list_);
+  SetParentColor(false);
+  SetColor(clWindow);
+  SetTabStop(true);
+  SetBounds(0, 0, 121, 97);
+  items_.OnChange = [this] { ItemsChanged(); };
+  QObject::connect(list_, &QListWidget::currentRowChanged, [this](int row) { itemIndex_ = row; });
+  QObject::connect(list_, &QListWidget::itemClicked, [this] { UserClick(); });
+}
+
+void TListBox::ItemsChanged() {
+  QSignalBlocker block(list_);
+  list_->clear();
+  for (const std::string& s : items_.Lines()) {
+    auto* item = new QListWidgetItem(QString::fromStdString(s), list_);
+    item->setSizeHint(QSize(0, itemHeight_));
+  }
+  itemIndex_ = -1;
+}
+
+void TListBox::SetItemIndex(int index) {
+  if (index < -1 || index >= items_.Count()) index = -1;
+  itemIndex_ = index;
+  QSignalBlocker block(list_);
+  list_->setCurrentRow(index);
+}
+
+void TListBox::SetItemHeight(int h) {
+  itemHeight_ = h;
+  ItemsChanged();
+}
+
+void TListBox::FontChanged() {
+  TWinControl::FontChanged();
+  QPalette pal = list_->palette();
+  pal.setColor(QPalette::Text, ToQColor(Font().Color()));
+  list_->setPalette(pal);
+}
+
+void TListBox::ColorChanged() {
+  TWinControl::ColorChanged();
+  QPalette pal = list_->palette();
+  pal.setColor(QPalette::Base, ToQColor(Color()));
+  list_->setPalette(pal);
 }

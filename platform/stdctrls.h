@@ -3,8 +3,11 @@
 
 #include "platform/controls.h"
 
+class QComboBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
+class QRadioButton;
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 enum class TBorderStyle { bsNone, bsSingle };
@@ -170,6 +173,91 @@ class TButton : public TWinControl {
 
  private:
   QPushButton* button_;
+};
+
+// An edit with an input mask; the book's masked edits have none, so it is an edit.
+class TMaskEdit : public TEdit {
+ public:
+  explicit TMaskEdit(TComponent* owner) : TEdit(owner) {}
+  std::string_view ClassName() const override { return "TMaskEdit"; }
+};
+
+// A radio button; the radio buttons of one parent form a group. Checking one (by a click or
+// from code, but not while the layout loads) unchecks the others and runs its OnClick.
+class TRadioButton : public TWinControl {
+ public:
+  explicit TRadioButton(TComponent* owner);
+  std::string_view ClassName() const override { return "TRadioButton"; }
+
+  bool Checked() const { return checked_; }
+  void SetChecked(bool value);
+
+ protected:
+  void TextChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+
+ private:
+  QRadioButton* button_;
+  bool checked_ = false;
+};
+
+enum class TComboBoxStyle { csDropDown, csDropDownList };
+
+// A drop-down list. OnChange fires when the user picks an item, also the one already shown;
+// setting ItemIndex from code fires nothing.
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(TComponent* owner);
+  std::string_view ClassName() const override { return "TComboBox"; }
+
+  TStrings& Items() { return items_; }
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle style);
+  const TNotifyEvent& OnChange() const { return onChange_; }
+  void SetOnChange(TNotifyEvent e) { onChange_ = std::move(e); }
+
+  // The user picks item `index`.
+  void PickByUser(int index);
+  QComboBox* ComboBox() const { return combo_; }
+
+ protected:
+  void FontChanged() override;
+  void ColorChanged() override;
+
+ private:
+  void ItemsChanged();
+  QComboBox* combo_;
+  TStrings items_;
+  int itemIndex_ = -1;
+  TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
+  TNotifyEvent onChange_;
+};
+
+// A list of lines to choose from.
+class TListBox : public TWinControl {
+ public:
+  explicit TListBox(TComponent* owner);
+  std::string_view ClassName() const override { return "TListBox"; }
+
+  TStrings& Items() { return items_; }
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int h);
+  QListWidget* ListWidget() const { return list_; }
+
+ protected:
+  void FontChanged() override;
+  void ColorChanged() override;
+
+ private:
+  void ItemsChanged();
+  QListWidget* list_;
+  TStrings items_;
+  int itemIndex_ = -1, itemHeight_ = 13;
 };
 
 // Forwards mouse presses and releases of a native widget (and its viewport) to its control,
