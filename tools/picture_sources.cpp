@@ -1,5 +1,7 @@
 #include "tools/picture_sources.h"
 
+#include "tools/graph_source.h"
+
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -152,6 +154,7 @@ SourceKind SourceKindOf(const std::string& path) {
   };
   if (ends(".html")) return SourceKind::Html;
   if (ends(".svg")) return SourceKind::Svg;
+  if (ends(".graph")) return SourceKind::Graph;
   return SourceKind::Other;
 }
 
@@ -168,6 +171,7 @@ bool StatedSize(SourceKind kind, const QByteArray& text, int& width, int& height
     height = m.captured(2).toInt();
     return width > 0 && height > 0;
   }
+  if (kind == SourceKind::Graph) return GraphStatedSize(text, width, height);
   if (kind == SourceKind::Svg) {
     QSvgRenderer svg(text);
     if (!svg.isValid()) return false;
@@ -184,7 +188,8 @@ RenderResult RenderSource(const RenderRequest& req) {
   if (w <= 0 || h <= 0) {
     if (!StatedSize(req.kind, req.text, w, h)) {
       RenderResult r;
-      r.error = "the source states no size (<!-- size WxH --> or the svg's width and height)";
+      r.error =
+          "the source states no size (<!-- size WxH -->, the svg's width and height, size W H)";
       return r;
     }
   }
@@ -193,6 +198,11 @@ RenderResult RenderSource(const RenderRequest& req) {
       return RenderHtml(req, w, h);
     case SourceKind::Svg:
       return RenderSvg(req, w, h);
+    case SourceKind::Graph: {
+      RenderResult r;
+      r.image = RenderGraph(req.text, w, h, r.error);
+      return r;
+    }
     default: {
       RenderResult r;
       r.error = "not a picture source";

@@ -1,5 +1,5 @@
-// Rendering of picture sources: rich text (HTML with a few shorthands), SVG drawings and,
-// later, function graphs. Used by the picture compiler and its tests.
+// Rendering of picture sources: rich text (HTML with a few shorthands), SVG drawings and
+// function graphs (tools/graph_source.h). Used by the picture compiler and its tests.
 #pragma once
 
 #include <QByteArray>
@@ -8,9 +8,9 @@
 #include <QString>
 #include <string>
 
-enum class SourceKind { Html, Svg, Other };
+enum class SourceKind { Html, Svg, Graph, Other };
 
-// The kind of a source by its extension (.html, .svg); Other is carried as it is.
+// The kind of a source by its extension (.html, .svg, .graph); Other is carried as it is.
 SourceKind SourceKindOf(const std::string& path);
 
 struct RenderRequest {
@@ -35,6 +35,6 @@ RenderResult RenderSource(const RenderRequest& request);
 // Fractions stand inside a formula line (\f{y = \frac{1}{x}}) or alone.
 QString ExpandShorthands(const QString& html);
 
-// A source's stated size, from a comment <!-- size 600x400 --> (HTML) or the width and height
-// of the <svg> element; false when it states none.
+// A source's stated size, from a comment <!-- size 600x400 --> (HTML), the width and height
+// of the <svg> element, or a graph's `size` line; false when it states none.
 bool StatedSize(SourceKind kind, const QByteArray& text, int& width, int& height);

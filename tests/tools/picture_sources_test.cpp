@@ -69,4 +69,47 @@ TEST(RenderSource, SizesBackgroundsAndErrors) {
   EXPECT_EQ(RenderSource(svg).error, "the SVG does not parse");
 }
 
+bool Reddish(QColor c) {
+  return c.red() > 200 && c.green() < 120 && c.blue() < 120;
+}
+
+TEST(GraphSource, DrawsByTheEngineAndBreaksAtAsymptotes) {
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 40;
+  g.text = "view -2 2 -2 2\nplot x color red width 1\n";
+  RenderResult r = RenderSource(g);
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  EXPECT_TRUE(Reddish(r.image.pixelColor(30, 9))) << "y = x at (1; 1)";
+  EXPECT_EQ(r.image.pixelColor(5, 2), QColor(0xE7, 0xE5, 0xE5)) << "the graph background";
+
+  g.text = "view -2 2 -2 2\naxes off\ngrid off\nplot 1/x color red width 1\n";
+  r = RenderSource(g);
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  for (int row : {5, 10, 30, 35}) {
+    EXPECT_FALSE(Reddish(r.image.pixelColor(20, row))) << "no line across x = 0, row " << row;
+  }
+  EXPECT_TRUE(Reddish(r.image.pixelColor(30, 10))) << "the branch through (1; 1)";
+
+  g.text = "size 50 30\nview 0 5 0 3\n";
+  int w = 0, h = 0;
+  EXPECT_TRUE(StatedSize(SourceKind::Graph, g.text, w, h));
+  EXPECT_EQ(QSize(w, h), QSize(50, 30));
+
+  const struct {
+    const char* text;
+    const char* error;
+  } faults[] = {
+      {"plot sin(x\n", "line 1: no expression sin(x"},
+      {"view 0 1 0 1\nplot x color violett\n", "line 2: no colour violett"},
+      {"circle 0 0 1\n", "line 1: unknown statement circle"},
+      {"text 0 0 \"open\n", "line 1: a text is not closed"},
+      {"point 1 2 shiny\n", "line 1: unknown option shiny"},
+  };
+  for (const auto& f : faults) {
+    g.text = f.text;
+    EXPECT_EQ(RenderSource(g).error, f.error) << f.text;
+  }
+}
+
 }  // namespace
