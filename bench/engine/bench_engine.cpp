@@ -104,6 +104,9 @@ void WholeGraph(benchmark::State& state) {
 // Collects the time per iteration of every run, in nanoseconds, besides printing the table.
 class Collector : public benchmark::ConsoleReporter {
  public:
+  // No colours: the BENCH lines that follow the table must start their lines.
+  Collector() : ConsoleReporter(OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
