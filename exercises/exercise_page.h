@@ -1,0 +1,74 @@
+// The exercise pages: tabs of worked examples and exercises whose hints, results and enlarged
+// pictures are revealed by buttons and clicks. A page states its handlers as a table — which
+// pieces each button shows, which picture each click enlarges — and the table gives the form
+// class its handlers, its counters and what the layout checker must find.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/comctrls.h"
+#include "platform/forms.h"
+#include "platform/streaming.h"
+
+// One step of a hint: the pieces it shows (in this order), the pieces it hides again (only the
+// goniometry revision page does that), and whether the shown pieces come to the front.
+struct HintStepPieces {
+  std::vector<std::string> show;
+  std::vector<std::string> hide = {};
+  bool toFront = false;
+};
+
+// What one published handler of an exercise page does.
+struct ExerciseHandler {
+  enum class Kind {
+    Show,     // a result: show the pieces; the button stays enabled
+    Hint,     // a hint of one step: show the pieces, then disable the clicked button
+    Stepped,  // a stepped hint with its own counter: one step a click, disabled after the last
+    Enlarge,  // a picture click: the magnifier shows folder + picture + "_big.jpg"
+  };
+  std::string name;
+  Kind kind;
+  std::vector<HintStepPieces> steps;  // Show and Hint: one step
+  std::string picture;                // Enlarge
+};
+
+ExerciseHandler Result(std::string handler, std::vector<std::string> pieces);
+ExerciseHandler Hint(std::string handler, std::vector<std::string> pieces);
+ExerciseHandler Stepped(std::string handler, std::vector<HintStepPieces> steps);
+ExerciseHandler Enlarge(std::string handler, std::string picture);
+
+// The table of one exercise page. Its counters (one per stepped hint, the page's HintStep)
+// live as long as the program, as variables of the page's module do.
+class ExerciseTables {
+ public:
+  struct Options {
+    std::string folder;      // "img/BIG/Elin/"
+    int slot = 0;            // the page's slot of ExerciseTabIndex; 0: none
+    bool selectsTab = true;  // a page without a slot opens on its first tab (but 1.3: no tab)
+  };
+  ExerciseTables(Options options, std::vector<ExerciseHandler> handlers);
+
+  // Adds the handlers `Akce`, `prikladyChange` (pages with a slot) and every handler of the
+  // table to the form class, with the pieces they name and the enlarged pictures they open as
+  // what the layout and the runtime folder must hold.
+  void AddTo(TFormClass& formClass);
+
+  // `Akce`: every counter back to 0, and the remembered tab selected (from code: no change
+  // event). Hides nothing, enables nothing.
+  void Akce(TForm& page);
+  // `prikladyChange`: the slot takes the chosen tab, then the magnifier goes.
+  void prikladyChange(TForm& page);
+  // Runs handler `name` as a click of `sender` on `page` would.
+  void Run(TForm& page, const std::string& name, TObject* sender);
+
+  int HintStep(const std::string& handler) const;
+  const Options& Settings() const { return options_; }
+
+ private:
+  void ShowStep(TForm& page, const HintStepPieces& step);
+  Options options_;
+  std::vector<ExerciseHandler> handlers_;
+  std::map<std::string, int> hintStep_;
+};
