@@ -37,6 +37,21 @@ class Reg {
     return Prop(name,
                 [set](T& t, const LayoutValue& v, LoadContext& c) { (t.*set)(AsBool(v, c)); });
   }
+  // A reference to another component of the layout (or "form.component"), resolved once every
+  // object of the layout exists.
+  template <class R>
+  Reg& Ref(const std::string& name, void (T::*set)(R*), const char* what) {
+    return Prop(name, [set, what](T& t, const LayoutValue& v, LoadContext& c) {
+      if (v.kind != LayoutValue::Kind::Ident)
+        c.Fail(std::string("the name of ") + what + " was expected");
+      std::string ref = v.text;
+      c.Later([&t, &c, set, ref, what] {
+        auto* r = dynamic_cast<R*>(c.Resolve(ref));
+        if (!r) c.Fail(ref + " is no " + what);
+        (t.*set)(r);
+      });
+    });
+  }
   Reg& Event(const std::string& name, void (T::*set)(TNotifyEvent)) {
     return Prop(name, [set](T& t, const LayoutValue& v, LoadContext& c) {
       if (v.kind != LayoutValue::Kind::Ident) c.Fail("a handler name was expected");
@@ -200,16 +215,7 @@ void RegisterControls() {
             [](TForm&, const LayoutValue& v, LoadContext& c) {
               AsBool(v, c);  // forms never scroll here
             })
-      .Prop("Menu",
-            [](TForm& f, const LayoutValue& v, LoadContext& c) {
-              if (v.kind != LayoutValue::Kind::Ident) c.Fail("a menu name was expected");
-              std::string name = v.text;
-              c.Later([&f, &c, name] {
-                auto* menu = dynamic_cast<TMainMenu*>(c.Resolve(name));
-                if (!menu) c.Fail(name + " is no main menu");
-                f.SetMenu(menu);
-              });
-            })
+      .Ref("Menu", &TForm::SetMenu, "main menu")
       .Prop("Icon",
             [](TForm& f, const LayoutValue& v, LoadContext& c) {
               LoadPicture(f.Icon(), AsString(v, c), 0, 0, PictureFormat::Png);
@@ -409,16 +415,7 @@ void RegisterControls() {
                                             {"tsButtons", TTabStyle::tsButtons},
                                             {"tsFlatButtons", TTabStyle::tsFlatButtons}}));
             })
-      .Prop("Images",
-            [](TPageControl& t, const LayoutValue& v, LoadContext& c) {
-              if (v.kind != LayoutValue::Kind::Ident) c.Fail("an image list name was expected");
-              std::string name = v.text;
-              c.Later([&t, &c, name] {
-                auto* list = dynamic_cast<TImageList*>(c.Resolve(name));
-                if (!list) c.Fail(name + " is no image list");
-                t.SetImages(list);
-              });
-            })
+      .Ref("Images", &TPageControl::SetImages, "image list")
       .Int("ActivePageIndex", &TPageControl::SetActivePageIndex)
       .Event("OnChange", &TPageControl::SetOnChange);
   Reg<TTabSheet>("TTabSheet", "TWinControl")
@@ -436,15 +433,7 @@ void RegisterControls() {
                                          {{"udVertical", TUDOrientation::udVertical},
                                           {"udHorizontal", TUDOrientation::udHorizontal}}));
             })
-      .Prop("Associate", [](TUpDown& t, const LayoutValue& v, LoadContext& c) {
-        if (v.kind != LayoutValue::Kind::Ident) c.Fail("a control name was expected");
-        std::string name = v.text;
-        c.Later([&t, &c, name] {
-          auto* control = dynamic_cast<TWinControl*>(c.Resolve(name));
-          if (!control) c.Fail(name + " cannot be associated");
-          t.SetAssociate(control);
-        });
-      });
+      .Ref("Associate", &TUpDown::SetAssociate, "control that arrows can step");
 
   Reg<TToolBar>("TToolBar", "TWinControl")
       .Int("ButtonWidth", &TToolBar::SetButtonWidth)
@@ -454,15 +443,7 @@ void RegisterControls() {
       .Bool("Transparent", &TToolBar::SetTransparent)
       .Bool("Wrapable", &TToolBar::SetWrapable)
       .Int("Indent", &TToolBar::SetIndent)
-      .Prop("Images", [](TToolBar& t, const LayoutValue& v, LoadContext& c) {
-        if (v.kind != LayoutValue::Kind::Ident) c.Fail("an image list name was expected");
-        std::string name = v.text;
-        c.Later([&t, &c, name] {
-          auto* list = dynamic_cast<TImageList*>(c.Resolve(name));
-          if (!list) c.Fail(name + " is no image list");
-          t.SetImages(list);
-        });
-      });
+      .Ref("Images", &TToolBar::SetImages, "image list");
 
   Reg<TToolButton>("TToolButton", "TControl")
       .Int("ImageIndex", &TToolButton::SetImageIndex)
