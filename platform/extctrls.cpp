@@ -18,6 +18,9 @@ TCanvas& TImage::Canvas() {
 
 void TImage::PictureChanged() {
   AdjustSize();
+  // A graph is hundreds of canvas operations; one repaint request covers them all.
+  if (repaintPending_) return;
+  repaintPending_ = true;
   Invalidate();
 }
 
@@ -54,6 +57,7 @@ void TImage::SetTransparent(bool value) {
 }
 
 void TImage::PaintWidget(QPainter& p) {
+  repaintPending_ = false;
   if (picture_.Empty()) return;
   const QImage& img = picture_.Image();
   const int w = Width(), h = Height();

@@ -35,6 +35,7 @@ class TImage : public TControl {
  private:
   void PictureChanged();
   TPicture picture_;
+  bool repaintPending_ = false;  // drawing asks for one repaint until the next paint
   bool autoSize_ = false, center_ = false, stretch_ = false, proportional_ = false,
        transparent_ = false;
 };

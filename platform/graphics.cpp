@@ -286,6 +286,9 @@ void TCanvas::LineTo(int x, int y) {
     last = std::min(last, major0);
   }
   const long long dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
+  // One detach check for the whole line, not one a pixel.
+  QRgb* bits = reinterpret_cast<QRgb*>(target_->bits());
+  const qsizetype stride = target_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   for (long long i = first; i <= last; ++i) {
     long long off = (2 * i * dMinor + dMajor) / (2 * dMajor);
     long long px, py;
@@ -297,7 +300,7 @@ void TCanvas::LineTo(int x, int y) {
       px = x0 + sx * off;
     }
     if (px < 0 || py < 0 || px >= w || py >= h) continue;
-    reinterpret_cast<QRgb*>(target_->scanLine(static_cast<int>(py)))[px] = rgb;
+    bits[py * stride + px] = rgb;
   }
   Changed();
 }
@@ -308,10 +311,9 @@ void TCanvas::FillRect(const TRect& r) {
   int rr = std::min(r.Right, target_->width()), b = std::min(r.Bottom, target_->height());
   if (l >= rr || t >= b) return;
   const QRgb rgb = ToRgb(brush_.Color());
-  for (int yy = t; yy < b; ++yy) {
-    QRgb* line = reinterpret_cast<QRgb*>(target_->scanLine(yy));
-    std::fill(line + l, line + rr, rgb);
-  }
+  QRgb* bits = reinterpret_cast<QRgb*>(target_->bits());
+  const qsizetype stride = target_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  for (int yy = t; yy < b; ++yy) std::fill(bits + yy * stride + l, bits + yy * stride + rr, rgb);
   Changed();
 }
 
