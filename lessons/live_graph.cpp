@@ -1,0 +1,238 @@
+#include "lessons/live_graph.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "shell/unit_frmMain.h"
+
+namespace {
+
+constexpr const char* kComponentName = "LiveGraph";
+
+// Ten times the value rounded to a whole number, halves to even, in the general format. The
+// product is taken as its 15-digit text shows it, so that 1,45 gives 14 and 1,55 gives 16.
+std::string TenthsText(double value) {
+  double p = value * 10;
+  if (std::isfinite(p)) p = RoundTripText(p);
+  return FloatToStr(RoundHalfEven(p));
+}
+
+// Parses a general-format text ("-1,25", "1E-6") into digits and a power of ten.
+ExactProduct ExactOf(double value) {
+  ExactProduct e;
+  if (!std::isfinite(value) || value == 0) return e;
+  const std::string text = FloatToStr(value);
+  bool negative = false, afterComma = false;
+  size_t i = 0;
+  if (i < text.size() && text[i] == '-') {
+    negative = true;
+    ++i;
+  }
+  for (; i < text.size() && text[i] != 'E'; ++i) {
+    if (text[i] == ',') {
+      afterComma = true;
+      continue;
+    }
+    e.mantissa = e.mantissa * 10 + (text[i] - '0');
+    if (afterComma) ++e.scale;
+  }
+  if (i < text.size()) e.scale -= std::atoi(text.c_str() + i + 1);
+  if (negative) e.mantissa = -e.mantissa;
+  return e;
+}
+
+using Magnitude = unsigned __int128;
+
+// Compares x with y × 10^shift (shift >= 0) without overflowing: once y passes x, further
+// powers of ten only widen the gap.
+int CompareShifted(Magnitude x, Magnitude y, int shift) {
+  for (; shift > 0; --shift) {
+    if (y > x) return -1;
+    y *= 10;
+  }
+  return x < y ? -1 : x > y ? 1 : 0;
+}
+
+}  // namespace
+
+ExactProduct Product(double x, double y, int factor) {
+  ExactProduct a = ExactOf(x), b = ExactOf(y);
+  return {a.mantissa * b.mantissa * factor, a.scale + b.scale};
+}
+
+int Compare(const ExactProduct& p, const ExactProduct& q) {
+  const int sp = p.mantissa < 0 ? -1 : p.mantissa > 0;
+  const int sq = q.mantissa < 0 ? -1 : q.mantissa > 0;
+  if (sp != sq) return sp < sq ? -1 : 1;
+  if (sp == 0) return 0;
+  Magnitude mp = p.mantissa < 0 ? -p.mantissa : p.mantissa;
+  Magnitude mq = q.mantissa < 0 ? -q.mantissa : q.mantissa;
+  // |p| = mp × 10^-p.scale: bring the one with fewer decimals up to the other's.
+  int magnitude = p.scale >= q.scale ? CompareShifted(mp, mq, p.scale - q.scale)
+                                     : -CompareShifted(mq, mp, q.scale - p.scale);
+  return sp > 0 ? magnitude : -magnitude;
+}
+
+TLiveGraph* LiveGraphOf(const TForm* page) {
+  return page ? dynamic_cast<TLiveGraph*>(page->FindComponent(kComponentName)) : nullptr;
+}
+
+template <class T>
+T* TLiveGraph::Control(const std::string& name) const {
+  auto* control = dynamic_cast<T*>(page_.FindComponent(name));
+  if (!control) throw Exception("The page " + page_.Name() + " has no control " + name);
+  return control;
+}
+
+TLiveGraph::TLiveGraph(TForm& page, LivePageSpec spec)
+    : TComponent(&page), page_(page), spec_(std::move(spec)) {
+  SetName(kComponentName);
+  for (const LiveParam& p : spec_.params) {
+    Bundle b{p};
+    b.edit = Control<TMaskEdit>("hodnota_" + p.name);
+    if (spec_.tenths) b.tenths = Control<TMaskEdit>("pom" + p.name);
+    b.arrows = Control<TUpDown>("sipky_" + p.name);
+    params_.push_back(b);
+  }
+  grafImg_ = Control<TImage>("grafImg");
+  if (spec_.warning) warning_ = Control<TControl>("upozorneni");
+  for (const std::string& name : spec_.liveControls) {
+    liveControls_.push_back(Control<TControl>(name));
+  }
+
+  revealStep_ = -1;
+  if (spec_.reveal) {
+    frame_ = Control<TShape>("obdelnik");
+    frame_->Brush().SetColor(kDefinitionFrame);
+    frame_->Invalidate();
+    records_.push_back(std::make_unique<Tzaznam>());
+    records_.back()->Control1 = Control<TControl>(spec_.definition);
+    for (int i = 0; i < spec_.pauseRecords; ++i) records_.push_back(std::make_unique<Tzaznam>());
+  }
+}
+
+void TLiveGraph::Start(TNotifyEvent reveal, TNotifyEvent update) {
+  update_ = std::move(update);
+  paramsChanged_ = true;
+  graf_ =
+      std::make_unique<Tgraf>(Toblast{0, grafImg_->Width(), 0, grafImg_->Height()}, spec_.scale);
+  const int interval = spec_.reveal ? 1000 : 10;
+  TNotifyEvent tick = spec_.reveal ? std::move(reveal) : update_;
+  if (spec_.publishTimer) {
+    timer_ = PublishStepTimer(&page_, interval, std::move(tick));
+  } else {
+    auto* timer = new TTimer(&page_);
+    timer->SetInterval(interval);
+    timer->SetOnTimer(std::move(tick));
+    timer->SetEnabled(true);
+    timer_ = timer;
+  }
+}
+
+void TLiveGraph::RevealTick() {
+  const int records = static_cast<int>(records_.size());
+  if (revealStep_ == -1) {
+    frame_->Show();
+    ++revealStep_;
+  } else if (revealStep_ < records) {
+    ShowStepRecord(*records_[revealStep_], nullptr, nullptr);
+    ++revealStep_;
+  } else {
+    GoLive();
+  }
+}
+
+void TLiveGraph::GoLive() {
+  for (TControl* c : liveControls_) c->Show();
+  if (warning_) warning_->Hide();
+  if (TTimer* timer = timer_.get()) {
+    timer->SetInterval(10);
+    timer->SetOnTimer(update_);
+    timer->SetEnabled(true);
+  }
+}
+
+void TLiveGraph::ParamEdited() {
+  paramsChanged_ = true;
+  std::vector<double> values;
+  for (const Bundle& b : params_) {
+    double v = 0;
+    if (!TryStrToFloat(b.edit->Text(), v)) {
+      paramsChanged_ = false;
+      return;
+    }
+    values.push_back(v);
+  }
+  if (!spec_.tenths) return;
+  // Each write may come back here through TenthsChanged; the texts converge at once.
+  for (size_t i = 0; i < params_.size(); ++i) params_[i].tenths->SetText(TenthsText(values[i]));
+}
+
+void TLiveGraph::TenthsChanged(int index) {
+  const Bundle& b = params_.at(index);
+  double tenths = 0;
+  if (!TryStrToFloat(b.tenths->Text(), tenths)) return;
+  const double value = RoundTripText(tenths * 0.1);
+  // Compared by value, not by text: a typed «-0» or «-0,» must keep its minus sign so that the
+  // user can go on to «-0,5».
+  double shown = 0;
+  if (TryStrToFloat(b.edit->Text(), shown) && shown == value) return;
+  b.edit->SetText(FloatToStr(value));
+}
+
+void TLiveGraph::Update(const std::function<void(const std::vector<double>&)>& page) {
+  if (!paramsChanged_) return;
+  // Cleared at the end even when the page's code fails, so that a failure is reported once
+  // and not every 10 ms; the clamps' own change events are consumed by this update.
+  struct ClearAtEnd {
+    bool& flag;
+    ~ClearAtEnd() { flag = false; }
+  } clear{paramsChanged_};
+
+  for (const Bundle& b : params_) {
+    double v = 0;
+    if (!TryStrToFloat(b.edit->Text(), v)) return;
+    if (v > b.param.high) {
+      b.edit->SetText(FloatToStr(b.param.high));
+    } else if (v < b.param.low) {
+      b.edit->SetText(FloatToStr(b.param.low));
+    }
+  }
+  std::vector<double> values;
+  for (const Bundle& b : params_) {
+    double v = 0;
+    if (!TryStrToFloat(b.edit->Text(), v)) return;
+    values.push_back(v == 0 ? 0.0 : v);  // «-0» and «-0,» are zero, never minus zero
+  }
+  page(values);
+}
+
+bool TLiveGraph::Draw(const std::string& expression, TColor colour) {
+  TokenList list;
+  if (!ParseExpression(expression, list)) return false;
+  graf_->DrawGraph(*grafImg_, std::move(list), colour, true);
+  drawnExpression_ = expression;
+  drawnColour_ = colour;
+  return true;
+}
+
+void TLiveGraph::MarkDegenerate(int index, bool degenerate) {
+  params_.at(index).edit->SetColor(degenerate ? kDegenerateEdit : kEditColour);
+}
+
+std::string TLiveGraph::Number(double value) const {
+  return FloatToStr(RoundToDecimals(value, spec_.decimals));
+}
+
+std::string TLiveGraph::Signed(double value) const {
+  const double r = RoundToDecimals(value, spec_.decimals);
+  return r < 0 ? "– " + FloatToStr(-r) : "+ " + FloatToStr(r);
+}
+
+std::string TLiveGraph::Term(double value) {
+  return FloatToStr(value);
+}
+
+std::string TLiveGraph::FollowingTerm(const std::string& text) {
+  return !text.empty() && text[0] == '-' ? text : "+" + text;
+}
