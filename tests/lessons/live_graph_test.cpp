@@ -35,6 +35,7 @@ const TypingCase kTyping[] = {
     {"", "-0,5", "-0,5", "-5", true, "-0,5", "-0,5*x+1"},
     {"", "25", "25", "250", true, "20", "20*x+1"},  // clamped at the update
     {"", "-31", "-31", "-310", true, "-20", "-20*x+1"},
+    {"", "1e300", "1e300", "1E301", true, "20", "20*x+1"},  // tenths beyond any integer
     {"", "x", "x", "10", false, "x", "1*x+1"},
     {"", "\b", "", "10", false, "", "1*x+1"},  // an empty edit
 };
