@@ -1,7 +1,11 @@
 #include "platform/stdctrls.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -311,10 +315,66 @@ void TMemo::PaintWidget(QPainter& p) {
 
 // ---- TEdit ----------------------------------------------------------------------------------
 
+namespace {
+
+// Keeps an edit's selection (anchor and caret) where the class library keeps it: losing the
+// focus, or the window becoming active again, with HideSelection off; taking the focus by
+// keyboard with AutoSelect off. The line edit handles a focus event first; the selection is put
+// back after it.
+class EditSelectionKeeper : public QObject {
+ public:
+  explicit EditSelectionKeeper(QLineEdit* line) : QObject(line), line_(line) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (busy_ || watched != line_) return false;
+    // Empty once the control is being destroyed.
+    auto* edit = static_cast<TEdit*>(TControl::FromWidget(line_));
+    if (!edit) return false;
+    if (event->type() == QEvent::WindowActivate && !edit->HideSelection()) {
+      // A line edit answers its window's activation by dropping the selection a moment later
+      // unless it has the focus; the activation only needs a repaint here.
+      line_->update();
+      return true;
+    }
+    bool keep = false;
+    if (event->type() == QEvent::FocusOut) {
+      keep = !edit->HideSelection() && line_->hasSelectedText();
+    } else if (event->type() == QEvent::FocusIn) {
+      Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      keep = !edit->AutoSelect() &&
+             (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+              reason == Qt::ShortcutFocusReason);
+    }
+    if (!keep) return false;
+    const int caret = line_->cursorPosition();
+    int anchor = caret;
+    if (line_->hasSelectedText()) {
+      const int start = line_->selectionStart();
+      anchor = caret == start ? start + line_->selectionLength() : start;
+    }
+    busy_ = true;
+    QCoreApplication::sendEvent(line_, event);
+    busy_ = false;
+    if (anchor == caret) {
+      line_->setCursorPosition(caret);
+    } else {
+      line_->setSelection(anchor, caret - anchor);  // a negative length puts the caret first
+    }
+    return true;
+  }
+
+ private:
+  QLineEdit* line_;
+  bool busy_ = false;
+};
+
+}  // namespace
+
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
   edit_ = new QLineEdit();
   SetWidget(edit_);
   ForwardMouseEvents(edit_, this);
+  edit_->installEventFilter(new EditSelectionKeeper(edit_));
   SetParentColor(false);
   SetColor(clWindow);
   SetTabStop(true);
@@ -377,6 +437,20 @@ int TEdit::SelLength() const {
 
 void TEdit::SetSelLength(int length) {
   edit_->setSelection(SelStart(), length);
+}
+
+std::string TEdit::SelText() const {
+  return edit_->selectedText().toStdString();
+}
+
+void TEdit::CutToClipboard() {
+  if (readOnly_ || !edit_->hasSelectedText()) return;
+  const int start = edit_->selectionStart();
+  QString rest = edit_->text();
+  rest.remove(start, edit_->selectionLength());
+  QGuiApplication::clipboard()->setText(edit_->selectedText());
+  SetText(rest.toStdString());
+  edit_->setCursorPosition(start);
 }
 
 void TEdit::FontChanged() {

@@ -141,6 +141,16 @@ class TEdit : public TWinControl {
   void SetSelStart(int start);
   int SelLength() const;
   void SetSelLength(int length);
+  std::string SelText() const;
+  // Moves the selected text to the clipboard, firing OnChange; nothing when nothing is selected.
+  void CutToClipboard();
+  // False: the selection stays, and stays visible, while another control has the focus (a Qt
+  // line edit drops it on every focus loss).
+  bool HideSelection() const { return hideSelection_; }
+  void SetHideSelection(bool value) { hideSelection_ = value; }
+  // False: taking the focus by keyboard keeps the caret instead of selecting the whole text.
+  bool AutoSelect() const { return autoSelect_; }
+  void SetAutoSelect(bool value) { autoSelect_ = value; }
 
   const TNotifyEvent& OnChange() const { return onChange_; }
   void SetOnChange(TNotifyEvent e) { onChange_ = std::move(e); }
@@ -156,6 +166,7 @@ class TEdit : public TWinControl {
   void UserEdited(const QString& text);
   QLineEdit* edit_;
   bool readOnly_ = false;
+  bool hideSelection_ = true, autoSelect_ = true;
   int maxLength_ = 0;
   TEditCharCase charCase_ = TEditCharCase::ecNormal;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
