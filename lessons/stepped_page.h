@@ -87,6 +87,11 @@ template <class Record>
 void StandardTick(const std::vector<Record>& records, PresentationState& state,
                   const DelayTable& delays, TControl* btnRes);
 
+// Shows the record's controls, first to third (empty ones skipped), and nothing else: the tick
+// of a page without a solution halt, which leaves every button alone.
+template <class Record>
+void RevealRecord(const Record& record);
+
 // The solution button (`Reseni`): the timer goes on with its interval unchanged and step mode no
 // longer halts the presentation.
 void RequestSolution(PresentationState& state);
@@ -133,6 +138,13 @@ void StandardTick(const std::vector<Record>& records, PresentationState& state,
   }
   ShowStepRecord(records[state.RevealStep], timer, btnRes);
   ++state.RevealStep;
+}
+
+template <class Record>
+void RevealRecord(const Record& record) {
+  for (TControl* c : {record.Control1, record.Control2, record.Control3}) {
+    if (c) c->SetVisible(true);
+  }
 }
 
 template <class Record>

@@ -1,44 +1,11 @@
 // The stepped presentation's pieces: scripts, delays, the standard tick, the solution halt and
-// sheets, on a small page of labels and the virtual clock.
+// sheets, on a small page of labels opened through the chapter table, on the virtual clock.
 #include "lessons/stepped_page.h"
+#include "lessons/unit_frmFceDef.h"
 #include "platform/stdctrls.h"
 #include "tests/shell/program_fixture.h"
 
 namespace {
-
-class SteppedTest : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    page = new TForm(frmMain);
-    for (const char* n : {"def", "graf1", "graf2", "res1", "res2", "btnRes"}) {
-      auto* l = new TLabel(page);
-      l->SetName(n);
-      l->SetVisible(false);
-    }
-    btnRes = static_cast<TControl*>(page->FindComponent("btnRes"));
-  }
-  void TearDown() override {
-    Free(page);
-    ProgramTest::TearDown();
-  }
-  bool Shown(const char* n) { return static_cast<TControl*>(page->FindComponent(n))->Visible(); }
-  void Start(const StepScript& script) {
-    records = script.Build<Tzaznam>(*page);
-    state = PresentationState{};
-    PublishStepTimer(page, 1000, TNotifyEvent([this](TObject*) {
-                       StandardTick(records, state, delays, btnRes);
-                       ticks.push_back(clock.NowMs());
-                     }));
-  }
-
-  TForm* page = nullptr;
-  TControl* btnRes = nullptr;
-  std::vector<Tzaznam> records;
-  PresentationState state;
-  DelayTable delays{2000, {{0, 5000}}};
-  std::vector<std::int64_t> ticks;
-};
 
 // 0 def · 1 graf1 · 2 graf2 · 3 waits (graf1 again) · 4 silent · 5 res1, res2
 const StepScript kScript(6, {{0, "def"},
@@ -46,10 +13,132 @@ const StepScript kScript(6, {{0, "def"},
                              {2, "graf2"},
                              {3, "graf1", nullptr, nullptr, true},
                              {5, "res1", "res2"}});
+const DelayTable kDelays{2000, {{0, 5000}}};
+
+// The fixture page's module state, kept as a page keeps it.
+std::vector<Tzaznam> records;
+PresentationState state;
+std::vector<std::int64_t> ticks;
+int openings = 0;
+VirtualClock* pageClock = nullptr;
+
+// A page of the pattern: the opening guarded once per instance, the standard tick, the
+// solution button.
+class TfrmKroky : public TForm {
+ public:
+  explicit TfrmKroky(TComponent* owner) : TForm(owner) {}
+  TBitBtn* btnRes = nullptr;
+
+  void Akce(TObject*) {
+    if (!opening_.First()) return;
+    ++openings;
+    records = kScript.Build<Tzaznam>(*this);
+    state = PresentationState{};
+    PublishStepTimer(this, 1000, TNotifyEvent(this, &TfrmKroky::kontrola, "kontrola"));
+  }
+  void kontrola(TObject*) {
+    StandardTick(records, state, kDelays, btnRes);
+    ticks.push_back(pageClock->NowMs());
+  }
+  void Reseni(TObject*) { RequestSolution(state); }
+
+ private:
+  OpeningGuard opening_;
+};
+
+const char* const kLayout = R"(object frmFceDef: TfrmFceDef
+  Caption = 'Kroky'
+  Color = clMoneyGreen
+  FormStyle = fsMDIChild
+  BorderStyle = bsNone
+  WindowState = wsMaximized
+  Visible = True
+  OnActivate = Akce
+  object def: TLabel
+    Visible = False
+    Caption = 'definice'
+  end
+  object graf1: TLabel
+    Visible = False
+    Caption = 'graf 1'
+  end
+  object graf2: TLabel
+    Visible = False
+    Caption = 'graf 2'
+  end
+  object res1: TLabel
+    Visible = False
+    Caption = 'řešení 1'
+  end
+  object res2: TLabel
+    Visible = False
+    Caption = 'řešení 2'
+  end
+  object btnRes: TBitBtn
+    Visible = False
+    Caption = 'řešení'
+    OnClick = Reseni
+  end
+end
+)";
+
+// The fixture page stands in for page 1.2 (row 3, a page that keeps step mode on).
+class SteppedTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ticks.clear();
+    openings = 0;
+    pageClock = &clock;
+    RegisterFormClass(TFormClass::Of<TfrmKroky>("TfrmFceDef", "frmFceDef")
+                          .Bind("btnRes", &TfrmKroky::btnRes)
+                          .Handler("Akce", &TfrmKroky::Akce)
+                          .Handler("Reseni", &TfrmKroky::Reseni));
+    SetLayoutText("frmFceDef", kLayout);
+  }
+  void TearDown() override {
+    ProgramTest::TearDown();
+    RegisterFormClass(TfrmFceDef::FormClass());
+    SetLayoutText("frmFceDef", "");
+  }
+  void OpenPage() {
+    Open(3);
+    page = static_cast<TfrmKroky*>(frmMain->OpenPage());
+    opened = clock.NowMs();
+  }
+  bool Shown(const char* n) { return static_cast<TControl*>(page->FindComponent(n))->Visible(); }
+  bool Running() { return StepTimer && StepTimer->Enabled(); }
+  // The times of the ticks since the page opened.
+  std::vector<std::int64_t> Ticks() {
+    std::vector<std::int64_t> out;
+    for (auto t : ticks) out.push_back(t - opened);
+    return out;
+  }
+  void ToggleStepMode() { frmMain->btnKrokujClick(nullptr); }
+  void Step() {
+    frmMain->btnKrokClick(nullptr);
+    clock.Advance(100);
+  }
+  // Runs the page to its halt at step 3, on its delays or one btnKrok a step.
+  void DriveToHalt() {
+    if (StepMode) {
+      clock.Advance(1000);
+      for (int i = 0; i < 3; ++i) Step();
+    } else {
+      clock.Advance(10000);
+    }
+    ASSERT_TRUE(Shown("btnRes"));
+    ASSERT_FALSE(Running());
+    ASSERT_EQ(state.RevealStep, 4);
+  }
+
+  TfrmKroky* page = nullptr;
+  std::int64_t opened = 0;
+};
 
 TEST_F(SteppedTest, StepsOnTheirDelaysHaltForTheSolutionAndEnd) {
   EXPECT_EQ(kScript.Names(), (std::vector<std::string>{"def", "graf1", "graf2", "res1", "res2"}));
-  Start(kScript);
+  OpenPage();
   clock.Advance(1000);
   EXPECT_TRUE(Shown("def"));
   clock.Advance(5000);  // the pause after step 0 differs
@@ -59,7 +148,7 @@ TEST_F(SteppedTest, StepsOnTheirDelaysHaltForTheSolutionAndEnd) {
   EXPECT_FALSE(StepTimer->Enabled());
   clock.Advance(60000);
   EXPECT_EQ(state.RevealStep, 4);
-  RequestSolution(state);
+  page->btnRes->Click();
   clock.Advance(2000);  // the silent step 4 hides the button again
   EXPECT_FALSE(Shown("btnRes"));
   clock.Advance(2000);
@@ -67,30 +156,168 @@ TEST_F(SteppedTest, StepsOnTheirDelaysHaltForTheSolutionAndEnd) {
   EXPECT_TRUE(Shown("res2"));
   clock.Advance(2000);  // past the end: the timer stops
   EXPECT_FALSE(StepTimer->Enabled());
-  EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000, 6000, 8000, 10000, 72000, 74000, 76000}));
+  EXPECT_EQ(Ticks(), (std::vector<std::int64_t>{1000, 6000, 8000, 10000, 72000, 74000, 76000}));
 }
 
 TEST_F(SteppedTest, StepModeHaltsEveryStepUntilTheSolutionWasAskedFor) {
   Open(4);  // a page of state D lets step mode on
-  frmMain->btnKrokujClick(nullptr);
-  Start(kScript);
-  frmMain->btnKrokClick(nullptr);
-  clock.Advance(100);
+  ToggleStepMode();
+  OpenPage();
+  Step();
   EXPECT_TRUE(Shown("def"));
   EXPECT_FALSE(StepTimer->Enabled());
   EXPECT_TRUE(frmMain->btnKrok->Enabled());
-  for (int i = 0; i < 3; ++i) {
-    frmMain->btnKrokClick(nullptr);
-    clock.Advance(100);
-  }
+  for (int i = 0; i < 3; ++i) Step();
   EXPECT_TRUE(Shown("btnRes")) << "at the halt";
-  RequestSolution(state);  // from now on the page runs on its delays in step mode too
+  page->btnRes->Click();  // from now on the page runs on its delays in step mode too
   clock.Advance(100000);
   EXPECT_TRUE(Shown("res1"));
   EXPECT_TRUE(StepMode);
 }
 
+TEST_F(SteppedTest, OpenedInStepModeTheFirstStepComesAfterTheFirstIntervalThenEachPress) {
+  ToggleStepMode();
+  OpenPage();
+  EXPECT_TRUE(StepMode) << "page 1.2 keeps step mode";
+  EXPECT_FALSE(frmMain->btnPozast->Enabled());
+  clock.Advance(999);
+  EXPECT_FALSE(Shown("def"));
+  clock.Advance(1);
+  EXPECT_TRUE(Shown("def"));
+  EXPECT_FALSE(Running());
+  EXPECT_TRUE(frmMain->btnKrok->Enabled());
+  clock.Advance(30000);
+  EXPECT_FALSE(Shown("graf1")) << "waits for the user";
+  frmMain->btnKrokClick(nullptr);
+  clock.Advance(99);
+  EXPECT_FALSE(Shown("graf1"));
+  clock.Advance(1);
+  EXPECT_TRUE(Shown("graf1"));
+  EXPECT_EQ(Ticks(), (std::vector<std::int64_t>{1000, 31100}));
+}
+
+// The halt is passed by the solution button, the pause button or one step; the silent step 4
+// comes first and hides btnRes, the solutions (step 5) after it.
+TEST_F(SteppedTest, TheHaltIsPassedBySolutionPauseOrOneStep) {
+  enum class Pass { Reseni, Pauza, Krok };
+  const struct Case {
+    const char* name;
+    bool stepMode;
+    Pass pass;
+    std::int64_t silentAfter;    // step 4, after the press
+    std::int64_t solutionAfter;  // step 5, after the press; 0: waits for another btnKrok
+  } cases[] = {
+      {"btnRes", false, Pass::Reseni, 2000, 4000},
+      {"btnRes in step mode", true, Pass::Reseni, 100, 2100},  // the interval of the last press
+      {"pause", false, Pass::Pauza, 100, 2100},
+      {"one step", true, Pass::Krok, 100, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (StepMode != c.stepMode) ToggleStepMode();
+    OpenPage();
+    DriveToHalt();
+    const std::int64_t pressed = clock.NowMs() - opened;
+    switch (c.pass) {
+      case Pass::Reseni:
+        page->btnRes->Click();
+        break;
+      case Pass::Pauza:
+        frmMain->Pauza(nullptr);
+        break;
+      case Pass::Krok:
+        frmMain->btnKrokClick(nullptr);
+        break;
+    }
+    clock.Advance(c.silentAfter - 1);
+    EXPECT_TRUE(Shown("btnRes"));
+    clock.Advance(1);
+    EXPECT_FALSE(Shown("btnRes"));
+    EXPECT_EQ(Ticks().back(), pressed + c.silentAfter);
+    if (c.solutionAfter) {
+      clock.Advance(c.solutionAfter - c.silentAfter);
+      EXPECT_TRUE(Shown("res1"));
+      EXPECT_EQ(Ticks().back(), pressed + c.solutionAfter);
+      clock.Advance(10000);
+      EXPECT_FALSE(Running()) << "the end stops the timer";
+    } else {
+      EXPECT_FALSE(Running()) << "step mode halts again";
+      EXPECT_TRUE(frmMain->btnKrok->Enabled());
+      clock.Advance(10000);
+      EXPECT_FALSE(Shown("res1"));
+      Step();
+      EXPECT_TRUE(Shown("res1"));
+    }
+    EXPECT_EQ(StepMode, c.stepMode);
+  }
+}
+
+TEST_F(SteppedTest, ARestartAfterTheEndShowsNothingAndStopsAgain) {
+  OpenPage();
+  DriveToHalt();
+  page->btnRes->Click();
+  clock.Advance(10000);
+  ASSERT_TRUE(Shown("res2"));
+  ASSERT_FALSE(Running());
+  const size_t before = ticks.size();
+  const struct {
+    const char* name;
+    void (TfrmMain::*press)(TObject*);
+  } restarts[] = {{"pause", &TfrmMain::Pauza}, {"one step", &TfrmMain::btnKrokClick}};
+  for (const auto& r : restarts) {
+    SCOPED_TRACE(r.name);
+    (frmMain->*r.press)(nullptr);
+    ASSERT_TRUE(Running());
+    clock.Advance(100);
+    EXPECT_FALSE(Running());
+    EXPECT_FALSE(Shown("btnRes"));
+    EXPECT_EQ(state.RevealStep, 6);
+  }
+  EXPECT_EQ(ticks.size(), before + 2);
+}
+
+TEST_F(SteppedTest, ActivatingThePageAgainStartsNoSecondPresentation) {
+  OpenPage();
+  clock.Advance(1500);
+  ASSERT_TRUE(Shown("def"));
+  TTimer* timer = StepTimer.get();
+  page->Activate();
+  page->Activate();
+  EXPECT_EQ(openings, 1);
+  EXPECT_EQ(StepTimer.get(), timer);
+  int timers = 0;
+  for (int i = 0; i < page->ComponentCount(); ++i) {
+    if (dynamic_cast<TTimer*>(page->Components(i))) ++timers;
+  }
+  EXPECT_EQ(timers, 1);
+  EXPECT_EQ(state.RevealStep, 1);
+  clock.Advance(4500);
+  EXPECT_EQ(Ticks(), (std::vector<std::int64_t>{1000, 6000})) << "on the first instance's delays";
+}
+
+TEST_F(SteppedTest, ReopeningStartsAfresh) {
+  ToggleStepMode();
+  OpenPage();
+  DriveToHalt();
+  page->btnRes->Click();
+  clock.Advance(2000);
+  ASSERT_TRUE(state.SolutionRequested);
+  TRef<TTimer> oldTimer(StepTimer.get());
+  frmMain->Zopakuj(nullptr);
+  page = static_cast<TfrmKroky*>(frmMain->OpenPage());
+  opened = clock.NowMs();
+  EXPECT_FALSE(static_cast<bool>(oldTimer)) << "the old timer died with its page";
+  EXPECT_EQ(openings, 2);
+  EXPECT_EQ(state.RevealStep, 0);
+  EXPECT_FALSE(state.SolutionRequested);
+  for (const char* n : {"def", "graf1", "res1", "btnRes"}) EXPECT_FALSE(Shown(n)) << n;
+  clock.Advance(1000);
+  EXPECT_TRUE(Shown("def"));
+  EXPECT_FALSE(Running()) << "step mode halts the new instance again";
+}
+
 TEST_F(SteppedTest, SheetsHideAndTurn) {
+  OpenPage();
   records = kScript.Build<Tzaznam>(*page);
   for (auto& r : records) {
     for (TControl* c : {r.Control1, r.Control2, r.Control3}) {
