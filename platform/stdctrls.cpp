@@ -231,6 +231,11 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 185, 89);
 }
 
+void TMemo::Loaded() {
+  TWinControl::Loaded();
+  if (TabStop()) Widget()->setFocusPolicy(Qt::TabFocus);
+}
+
 void TMemo::LinesChanged() {
   if (syncing_) return;
   const auto& lines = lines_.Lines();
@@ -379,7 +384,18 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
   SetColor(clWindow);
   SetTabStop(true);
   SetBounds(0, 0, 121, 21);
+  // Qt gives the focus on a press before any filter sees it, so the press is asked first
+  // (WidgetMousePress) whether it focuses: an automatic drag must not.
+  edit_->setFocusPolicy(Qt::TabFocus);
   QObject::connect(edit_, &QLineEdit::textEdited, [this](const QString& t) { UserEdited(t); });
+}
+
+void TEdit::WidgetMousePress(QMouseEvent* event) {
+  // Runs before the line edit sees the press, so that the press places the caret as usual.
+  if (Enabled() && DragMode() == TDragMode::dmManual && !edit_->hasFocus()) {
+    edit_->setFocus(Qt::MouseFocusReason);
+  }
+  TWinControl::WidgetMousePress(event);
 }
 
 void TEdit::UserEdited(const QString& typed) {

@@ -85,11 +85,13 @@ class TGroupBox : public TWinControl {
 
 // A memo. Every memo of the book shows text and none takes input, so a memo paints its lines
 // itself (wrapped at the box's width unless WordWrap is off) and is read-only; with DragMode
-// dmAutomatic a press starts a drag: no focus, no caret, no click.
+// dmAutomatic a press starts a drag: no focus, no caret, no click. A memo whose layout sets
+// TabStop is visited by the Tab key.
 class TMemo : public TWinControl {
  public:
   explicit TMemo(TComponent* owner);
   std::string_view ClassName() const override { return "TMemo"; }
+  void Loaded() override;
 
   TStrings& Lines() { return lines_; }
   bool ReadOnly() const { return readOnly_; }
@@ -122,11 +124,14 @@ class TMemo : public TWinControl {
 };
 
 // A one-line edit. Every change of its text, typed or written by the program, fires OnChange
-// synchronously; writing the present text fires nothing.
+// synchronously; writing the present text fires nothing. A press takes the focus and places the
+// caret, but with DragMode dmAutomatic it starts a drag instead: no focus, no caret. ReadOnly
+// keeps the text from every key, paste, cut, undo and drop; the program may still write it.
 class TEdit : public TWinControl {
  public:
   explicit TEdit(TComponent* owner);
   std::string_view ClassName() const override { return "TEdit"; }
+  void WidgetMousePress(QMouseEvent* event) override;
 
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value);
