@@ -209,10 +209,31 @@ void TRichEdit::LinesChanged() {
     if (i) text += "\r\n";
     text += lines_[i];
   }
+  // Lines added at the end leave the formatting of the text before them as it is, as in the
+  // class library's rich edit (unless the addition splits a CR LF pair).
+  const std::string& before = Text();
+  if (!before.empty() && text.size() > before.size() && text.starts_with(before) &&
+      !(before.back() == '\r' && text[before.size()] == '\n')) {
+    QString shownBefore = QString::fromStdString(before);
+    shownBefore.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    appendFrom_ = static_cast<int>(shownBefore.size());
+  }
   syncing_ = true;
   SetText(text);
   syncing_ = false;
+  appendFrom_ = -1;
 }
+
+namespace {
+
+QTextCharFormat BoxCharFormat(const TFont& font) {
+  QTextCharFormat f;
+  f.setFont(font.ToQFont());
+  f.setForeground(ToQColor(font.Color()));
+  return f;
+}
+
+}  // namespace
 
 void TRichEdit::TextChanged() {
   if (!syncing_) {
@@ -222,6 +243,12 @@ void TRichEdit::TextChanged() {
   }
   QString shown = QString::fromStdString(Text());
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  if (appendFrom_ >= 0) {
+    QTextCursor c(edit_->document());
+    c.movePosition(QTextCursor::End);
+    c.insertText(shown.mid(appendFrom_), BoxCharFormat(Font()));
+    return;
+  }
   edit_->setPlainText(shown);
   ApplyBoxFont();
 }
@@ -231,10 +258,7 @@ void TRichEdit::ApplyBoxFont() {
   // rich edit does.
   QTextCursor c(edit_->document());
   c.select(QTextCursor::Document);
-  QTextCharFormat f;
-  f.setFont(Font().ToQFont());
-  f.setForeground(ToQColor(Font().Color()));
-  c.setCharFormat(f);
+  c.setCharFormat(BoxCharFormat(Font()));
 }
 
 void TRichEdit::FontChanged() {

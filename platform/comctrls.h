@@ -156,6 +156,7 @@ class TRichEdit : public TWinControl {
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   bool wordWrap_ = true;
   bool syncing_ = false;
+  int appendFrom_ = -1;  // lines were added: the document keeps its text up to here
 };
 
 class TPageControl;

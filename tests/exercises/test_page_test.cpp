@@ -1,0 +1,683 @@
+// The knowledge test: the question files and their splitting, the drawing of the file and
+// answer orders, the checking of answers, the report, the failures, and the shipped files.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "exercises/unit_frmFceTest.h"
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "tests/shell/program_fixture.h"
+
+namespace {
+
+// ---- question files -----------------------------------------------------------------------------
+
+TEST(QuestionLine, SplitsIntoNineFields) {
+  const struct {
+    const char* line;
+    QuestionFields fields;
+  } cases[] = {
+      {"a|b|c|i|d|e|f|g|h|", {"a", "b", "c", "i", "d", "e", "f", "g", "h"}},
+      {"a|b|c|d|e|f|g|h|i|j|k", {"a", "b", "c", "d", "e", "f", "g", "h", "i"}},  // a tenth field
+      {"x|y|z|", {"x", "y", "z", "", "", "", "", "", ""}},
+      {"x|y", {"x", "", "", "", "", "", "", "", ""}},  // no bar after "y": no field
+      {"jen text", {}},
+      {"", {}},
+      {" a |||| 2 |", {" a ", "", "", "", " 2 ", "", "", "", ""}},  // blanks are kept
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitQuestionLine(c.line), c.fields) << c.line;
+}
+
+TEST(QuestionFile, LinesEndWithLfOrCrLf) {
+  using Lines = std::vector<std::string>;
+  const struct {
+    const char* content;
+    Lines lines;
+  } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\n", {"a"}},
+      {"a\nb", {"a", "b"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"\n", {""}},
+      {"a\n\nb\n", {"a", "", "b"}},  // an empty line counts
+      {"a\r\n\r\n", {"a", ""}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitFileLines(c.content), c.lines) << c.content;
+}
+
+TEST(QuestionFile, PickingALinePastTheEndGivesAnEmptyLine) {
+  const std::vector<std::string> lines = {"first", "second", "third"};
+  const struct {
+    int number;
+    const char* line;
+  } cases[] = {{1, "first"}, {2, "second"}, {3, "third"}, {4, ""}, {0, ""}};
+  for (const auto& c : cases) EXPECT_EQ(PickLine(lines, c.number), c.line) << c.number;
+  EXPECT_EQ(PickLine({}, 1), "") << "a file of no lines";
+}
+
+TEST(QuestionFile, ReadingFailsWithAnInputOutputErrorNamingTheFile) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  QFile file(dir.path() + "/q.txt");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("a|\r\nb|\r\n");
+  file.close();
+  EXPECT_EQ(ReadTextFileLines(folder + "/q.txt"), (std::vector<std::string>{"a|", "b|"}));
+  for (const std::string& path : {folder + "/missing.txt", folder}) {
+    try {
+      ReadTextFileLines(path);
+      ADD_FAILURE() << path << " was read";
+    } catch (const EInOutError& e) {
+      EXPECT_NE(e.Message().find(ExpandFileName(path)), std::string::npos) << e.Message();
+    }
+  }
+}
+
+// ---- drawing ----------------------------------------------------------------------------------
+
+// Draws from a script; the test fails when the script runs out.
+struct Script {
+  std::vector<int> draws;
+  size_t used = 0;
+  int operator()() {
+    if (used >= draws.size()) {
+      ADD_FAILURE() << "more draws than the script holds";
+      return 1;
+    }
+    return draws[used++];
+  }
+};
+
+TEST(Drawing, ATakenNumberIsDrawnAgainAndCheckedFromTheStart) {
+  const struct {
+    std::vector<int> draws;
+    std::array<int, 11> order;
+  } files[] = {
+      {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+      // Entry 3 draws 5 (entry 2's), then 2 (entry 1's, found only by checking from the start
+      // again), then 7.
+      {{2, 5, 5, 2, 7, 1, 3, 4, 6, 8, 9, 10}, {0, 2, 5, 7, 1, 3, 4, 6, 8, 9, 10}},
+      {{10, 10, 10, 9, 9, 10, 8, 1, 2, 3, 4, 5, 6, 7}, {0, 10, 9, 8, 1, 2, 3, 4, 5, 6, 7}},
+  };
+  for (const auto& c : files) {
+    Script script{c.draws};
+    std::array<int, 11> order{};
+    DrawFileOrder(order, std::ref(script));
+    EXPECT_EQ(order, c.order);
+    EXPECT_EQ(script.used, c.draws.size());
+  }
+
+  const struct {
+    std::vector<int> draws;
+    std::array<int, 6> order;
+  } answers[] = {
+      {{1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5}},
+      // Position 3 draws 3 (position 1's), then 1 (position 2's), then 5.
+      {{3, 3, 1, 3, 1, 5, 2, 2, 4}, {0, 3, 1, 5, 2, 4}},
+  };
+  for (const auto& c : answers) {
+    Script script{c.draws};
+    std::array<int, 6> order{};
+    DrawAnswerOrder(order, std::ref(script));
+    EXPECT_EQ(order, c.order);
+    EXPECT_EQ(script.used, c.draws.size());
+  }
+}
+
+TEST(Drawing, OverManySeedsTheOrdersArePermutationsAndTheCorrectAnswerGoesEverywhere) {
+  std::array<int, 6> correctAt{};
+  const int runs = 2000;
+  for (int seed = 1; seed <= runs; ++seed) {
+    SetRandSeed(static_cast<std::uint32_t>(seed * 7919));
+    std::array<int, 11> files{};
+    DrawFileOrder(files, [] { return Random(10) + 1; });
+    std::vector<int> sortedFiles(files.begin() + 1, files.end());
+    std::sort(sortedFiles.begin(), sortedFiles.end());
+    ASSERT_EQ(sortedFiles, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) << seed;
+
+    std::array<int, 6> answers{};
+    DrawAnswerOrder(answers, [] { return Random(5) + 1; });
+    std::vector<int> sortedAnswers(answers.begin() + 1, answers.end());
+    std::sort(sortedAnswers.begin(), sortedAnswers.end());
+    ASSERT_EQ(sortedAnswers, (std::vector<int>{1, 2, 3, 4, 5})) << seed;
+    ++correctAt[std::find(answers.begin() + 1, answers.end(), 1) - answers.begin()];
+  }
+  for (int p = 1; p <= 5; ++p) {
+    EXPECT_GT(correctAt[p], runs / 5 - 100) << "position " << p;
+    EXPECT_LT(correctAt[p], runs / 5 + 100) << "position " << p;
+  }
+}
+
+TEST(Marks, FromTheNumberOfRightAnswers) {
+  const char* marks[] = {"5", "5", "5", "4", "4", "3", "3", "2", "2", "1", "1"};
+  for (int right = 0; right <= 10; ++right) EXPECT_EQ(MarkFor(right), marks[right]) << right;
+}
+
+// ---- the page -----------------------------------------------------------------------------------
+
+void WriteJpeg(const std::string& path, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QFile f(QString::fromStdString(path));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path;
+  f.write(EncodeJpeg(image, 80));
+}
+
+void WriteText(const std::string& path, const std::string& utf8) {
+  QFile f(QString::fromStdString(path));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path;
+  const std::string cp1250 = Utf8ToCp1250(utf8);
+  f.write(cp1250.data(), static_cast<qint64>(cp1250.size()));
+}
+
+constexpr const char* kQuestion = "Kolik je 2 + 2?||||4|3|5|22|0|\r\n";
+
+// The page opened through the shell in a folder of its own, with icons and mark pictures; the
+// width of a mark picture tells its mark.
+class TestPageTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ASSERT_TRUE(dir.isValid());
+    home = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path().toStdString());
+    std::filesystem::create_directories("test");
+    std::filesystem::create_directories("img/ikony/kapky");
+    for (int i = 1; i <= 10; ++i)
+      WriteJpeg("img/ikony/kapky/u" + std::to_string(i) + ".jpg", 33, 33);
+    for (int m = 1; m <= 5; ++m) WriteJpeg("test/v" + std::to_string(m) + ".jpg", 10 * m, 81);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(home);
+    ProgramTest::TearDown();
+  }
+
+  void AllFiles(const std::string& content) {
+    for (int i = 1; i <= 10; ++i) WriteText("test/test" + std::to_string(i) + ".txt", content);
+  }
+  void OpenTest() { Open(59); }
+
+  TfrmFceTest* Page() const { return frmFceTest; }
+  TRadioButton* Button(int p) const {
+    return std::array{Page()->btnM1, Page()->btnM2, Page()->btnM3, Page()->btnM4,
+                      Page()->btnM5}[p - 1];
+  }
+  TLabel* Label(int p) const {
+    return std::array{Page()->lblM1, Page()->lblM2, Page()->lblM3, Page()->lblM4,
+                      Page()->lblM5}[p - 1];
+  }
+  TImage* AnswerPicture(int p) const {
+    return std::array{Page()->m_img1, Page()->m_img2, Page()->m_img3, Page()->m_img4,
+                      Page()->m_img5}[p - 1];
+  }
+  // A click on "hotovo" / "další", through the default error handler.
+  void Press() {
+    Dispatch([this] { Page()->btnRes->Click(); });
+  }
+  // The position that shows a text answer; 0 when none does.
+  int PositionOf(const std::string& answer) const {
+    for (int p = 1; p <= 5; ++p) {
+      if (Label(p)->Visible() && Label(p)->Caption() == answer) return p;
+    }
+    return 0;
+  }
+  // Answers the question on the page (right or wrong) and goes on to the next one.
+  void Answer(bool right, const std::string& correct = "4") {
+    const int at = PositionOf(correct);
+    if (at != 0) Button(right ? at : at % 5 + 1)->SetChecked(true);
+    Press();
+    Press();
+  }
+  std::vector<std::string> ReportLines() const { return Page()->hodnoceni->Lines().Lines(); }
+
+  QTemporaryDir dir;
+  std::filesystem::path home;
+};
+
+TEST_F(TestPageTest, PutsTheQuestionFromTheLeftWithTextOrPictureAnswers) {
+  WriteJpeg("test/q.jpg", 60, 30);
+  for (int a = 1; a <= 5; ++a) WriteJpeg("test/a" + std::to_string(a) + ".jpg", 10 + a, 143);
+  const struct {
+    const char* line;
+    bool text1, picture, text2, pictureAnswers;
+    std::set<std::string> answers;  // the text answers shown
+  } cases[] = {
+      {"Kolik je 1 + 1?||||2|3|4|5|6|", true, false, false, false, {"2", "3", "4", "5", "6"}},
+      {"Funkce|q.jpg|je:||a|b|c|d|e|", true, true, true, false, {"a", "b", "c", "d", "e"}},
+      {"|q.jpg|||a|b|c|d|e|", false, true, false, false, {"a", "b", "c", "d", "e"}},
+      {"Otázka||za textem||a|b|c|d|e|", true, false, true, false, {"a", "b", "c", "d", "e"}},
+      {"Který graf?|||i|a1.jpg|a2.jpg|a3.jpg|a4.jpg|a5.jpg|", true, false, false, true, {}},
+      {"Velké I?|||I|a1.jpg|a2.jpg|a3.jpg|a4.jpg|a5.jpg|",
+       true,
+       false,
+       false,
+       false,
+       {"a1.jpg", "a2.jpg", "a3.jpg", "a4.jpg", "a5.jpg"}},
+      {"Jen text|", true, false, false, false, {""}},
+      {"", false, false, false, false, {""}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    AllFiles(std::string(c.line) + "\r\n");
+    OpenTest();
+    ASSERT_TRUE(boxes.empty()) << boxes.front().text;
+    TfrmFceTest* page = Page();
+    EXPECT_FALSE(page->ukol->Picture().Empty());
+    EXPECT_EQ(page->btnRes->Caption(), "hotovo");
+    EXPECT_EQ(page->text_zadani1->Visible(), c.text1);
+    EXPECT_EQ(page->img_zadani->Visible(), c.picture);
+    EXPECT_EQ(page->text_zadani2->Visible(), c.text2);
+    int x = 48;
+    if (c.text1) {
+      EXPECT_EQ(page->text_zadani1->Left(), 48);
+      x += page->text_zadani1->Width() + 10;
+    }
+    if (c.picture) {
+      EXPECT_EQ(page->img_zadani->Left(), x);
+      EXPECT_EQ(page->img_zadani->Width(), 60) << "sized to its picture";
+      x += 60 + 10;
+    }
+    if (c.text2) EXPECT_EQ(page->text_zadani2->Left(), x);
+
+    std::set<std::string> shown;
+    int correct = 0;
+    for (int p = 1; p <= 5; ++p) {
+      EXPECT_TRUE(Button(p)->Enabled());
+      EXPECT_FALSE(Button(p)->Checked());
+      EXPECT_EQ(Label(p)->Visible(), !c.pictureAnswers) << p;
+      EXPECT_EQ(AnswerPicture(p)->Visible(), c.pictureAnswers) << p;
+      if (c.pictureAnswers) {
+        shown.insert(std::to_string(AnswerPicture(p)->Picture().Width()));
+        if (AnswerPicture(p)->Picture().Width() == 11) correct = p;
+      } else {
+        shown.insert(Label(p)->Caption());
+      }
+    }
+    if (c.pictureAnswers) {
+      EXPECT_EQ(shown, (std::set<std::string>{"11", "12", "13", "14", "15"}));
+      ASSERT_NE(correct, 0);
+      Button(correct)->SetChecked(true);
+      Press();
+      EXPECT_EQ(page->lblSpravna->Caption(), "Správná odpověď.") << "the first answer is right";
+    } else {
+      EXPECT_EQ(shown, c.answers);
+    }
+  }
+}
+
+TEST_F(TestPageTest, ChecksTheAnswerAndNamesTheRightLetter) {
+  AllFiles(kQuestion);
+  const struct {
+    const char* choice;  // "right", "wrong" or "none"
+    bool right;
+  } cases[] = {{"right", true}, {"wrong", false}, {"none", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.choice);
+    OpenTest();
+    const int at = PositionOf("4");
+    ASSERT_NE(at, 0);
+    if (std::string(c.choice) == "right") Button(at)->SetChecked(true);
+    if (std::string(c.choice) == "wrong") Button(at % 5 + 1)->SetChecked(true);
+    Press();
+    TLabel* verdict = Page()->lblSpravna;
+    EXPECT_TRUE(verdict->Visible());
+    if (c.right) {
+      EXPECT_EQ(verdict->Caption(), "Správná odpověď.");
+      EXPECT_EQ(verdict->Font().Color(), clBlack);
+    } else {
+      EXPECT_EQ(verdict->Caption(), std::string("Chyba! Správná odpověď:   ") + "ABCDE"[at - 1]);
+      EXPECT_EQ(verdict->Font().Color(), 0x0000FF);
+    }
+    for (int p = 1; p <= 5; ++p) EXPECT_FALSE(Button(p)->Enabled()) << p;
+    EXPECT_EQ(Page()->btnRes->Caption(), "další");
+
+    Press();  // the next question
+    EXPECT_FALSE(verdict->Visible());
+    EXPECT_EQ(Page()->btnRes->Caption(), "hotovo");
+    for (int p = 1; p <= 5; ++p) {
+      EXPECT_TRUE(Button(p)->Enabled()) << p;
+      EXPECT_FALSE(Button(p)->Checked()) << p;
+    }
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TestPageTest, TheTenQuestionsComeFromTheTenFiles) {
+  for (int i = 1; i <= 10; ++i) {
+    WriteText("test/test" + std::to_string(i) + ".txt",
+              "Otázka ze souboru " + std::to_string(i) + "||||4|3|5|22|0|\n");
+  }
+  OpenTest();
+  std::set<std::string> asked;
+  for (int q = 1; q <= 10; ++q) {
+    asked.insert(Page()->text_zadani1->Caption());
+    Answer(true);
+  }
+  EXPECT_EQ(asked.size(), 10u);
+  EXPECT_TRUE(Page()->hodnoceni->Visible());
+}
+
+// The characters of the report in bold and $4848F8, run by run.
+std::vector<std::string> Emphasised(TRichEdit* box) {
+  QTextDocument* doc = box->TextEdit()->document();
+  std::vector<std::string> runs;
+  QString run;
+  auto flush = [&] {
+    if (!run.isEmpty()) runs.push_back(run.toStdString());
+    run.clear();
+  };
+  for (int pos = 0; pos + 1 < doc->characterCount(); ++pos) {
+    const QChar ch = doc->characterAt(pos);
+    QTextCursor c(doc);
+    c.setPosition(pos + 1);
+    const QTextCharFormat f = c.charFormat();
+    const bool emphasised =
+        f.fontWeight() >= QFont::Bold && f.foreground().color() == ToQColor(0x4848F8);
+    if (ch == QChar::ParagraphSeparator || !emphasised) {
+      flush();
+    } else {
+      run += ch;
+    }
+  }
+  flush();
+  return runs;
+}
+
+TEST_F(TestPageTest, TheReportGivesTheCountTheMarkAndTheTime) {
+  AllFiles(kQuestion);
+  const struct {
+    int right;
+    const char* mark;
+    std::int64_t startMs;  // the clock's reading when the test starts, at the least
+  } cases[] = {
+      {0, "5", 0},
+      {2, "5", 0},
+      {3, "4", 0},
+      {5, "3", 0},
+      {7, "2", (23 * 3600 + 58 * 60 + 30) * 1000LL},  // 3 min 25 s across midnight
+      {9, "1", 0},
+      {10, "1", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.right);
+    clock.Advance(std::max<std::int64_t>(0, c.startMs - clock.NowMs()));
+    OpenTest();
+    for (int q = 1; q <= 9; ++q) Answer(q <= c.right);
+    const int at = PositionOf("4");
+    Button(c.right == 10 ? at : at % 5 + 1)->SetChecked(true);
+    Press();
+    clock.Advance(3 * 60 * 1000 + 25 * 1000 + 999);
+    Press();  // the report
+
+    const std::string count = std::to_string(c.right);
+    EXPECT_EQ(ReportLines(),
+              (std::vector<std::string>{
+                  "Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: " + count,
+                  std::string("\rZnámka: ") + c.mark, "\rČas řešení testu: 0:03:25"}));
+    EXPECT_EQ(Emphasised(Page()->hodnoceni),
+              (std::vector<std::string>{"10", count, std::string(" ") + c.mark, "0:03:25"}));
+    EXPECT_EQ(Page()->img_vysledek->Picture().Width(), 10 * std::stoi(c.mark));
+
+    TfrmFceTest* page = Page();
+    EXPECT_TRUE(page->hodnoceni->Visible());
+    EXPECT_TRUE(page->obdelnik->Visible());
+    EXPECT_TRUE(page->img_vysledek->Visible());
+    EXPECT_EQ(page->obdelnik->Brush().Color(), 0xE7E4E0);
+    EXPECT_EQ(page->hodnoceni->Color(), 0xE7E4E0);
+    EXPECT_TRUE(page->hodnoceni->ReadOnly());
+    for (TControl* gone : std::initializer_list<TControl*>{
+             page->btnRes, page->ukol, page->img_zadani, page->text_zadani1, page->text_zadani2})
+      EXPECT_FALSE(gone->Visible()) << gone->Name();
+    for (int p = 1; p <= 5; ++p) {
+      EXPECT_FALSE(Button(p)->Visible());
+      EXPECT_FALSE(Label(p)->Visible());
+      EXPECT_EQ(Label(p)->Caption(), "");
+      EXPECT_FALSE(AnswerPicture(p)->Visible());
+    }
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+// The text of the report as laid out, in page coordinates, line by line.
+std::vector<QRect> ReportTextLines(TRichEdit* box) {
+  QApplication::processEvents();
+  std::vector<QRect> rects;
+  QTextDocument* doc = box->TextEdit()->document();
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    if (b.text().trimmed().isEmpty()) continue;
+    const QPointF at = doc->documentLayout()->blockBoundingRect(b).topLeft();
+    QTextLayout* layout = b.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QRectF r = layout->lineAt(i).naturalTextRect().translated(at);
+      rects.push_back(r.toAlignedRect().translated(box->Left(), box->Top()));
+    }
+  }
+  return rects;
+}
+
+TEST_F(TestPageTest, TheMarkPictureLeavesTheReportTextFree) {
+  AllFiles(kQuestion);
+  OpenTest();
+  for (int q = 1; q <= 9; ++q) Answer(true);
+  Button(PositionOf("4"))->SetChecked(true);
+  Press();
+  clock.Advance((3600 + 23 * 60 + 45) * 1000LL);
+  Press();  // the report
+  ASSERT_EQ(ReportLines().back(), "\rČas řešení testu: 1:23:45");
+  TImage* mark = Page()->img_vysledek;
+  const QRect picture(mark->Left(), mark->Top(), mark->Width(), mark->Height());
+  const std::vector<QRect> lines = ReportTextLines(Page()->hodnoceni);
+  ASSERT_EQ(lines.size(), 4u) << "every line of the report on one line of the box";
+  for (const QRect& line : lines) {
+    EXPECT_FALSE(line.intersects(picture))
+        << line.x() << "," << line.y() << " " << line.width() << "x" << line.height();
+    EXPECT_LE(line.bottom(), Page()->hodnoceni->Top() + Page()->hodnoceni->Height());
+  }
+}
+
+TEST_F(TestPageTest, ActivatingThePageAgainStartsANewTest) {
+  AllFiles(kQuestion);
+  OpenTest();
+  for (int q = 1; q <= 10; ++q) Answer(q <= 3);
+  ASSERT_TRUE(Page()->hodnoceni->Visible());
+
+  Dispatch([this] { Page()->Activate(); });
+  TfrmFceTest* page = Page();
+  EXPECT_FALSE(page->hodnoceni->Visible());
+  EXPECT_FALSE(page->obdelnik->Visible());
+  EXPECT_FALSE(page->img_vysledek->Visible());
+  EXPECT_TRUE(page->btnRes->Visible());
+  EXPECT_TRUE(page->ukol->Visible());
+  for (int p = 1; p <= 5; ++p) EXPECT_TRUE(Button(p)->Visible());
+  EXPECT_NE(PositionOf("4"), 0);
+  for (int q = 1; q <= 10; ++q) Answer(true);
+  EXPECT_EQ(ReportLines().front(),
+            "Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: 10");
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TestPageTest, AMissingFileAtTheStartShutsTheTest) {
+  AllFiles(kQuestion);
+  std::filesystem::remove("test/test7.txt");
+  OpenTest();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("test7.txt"), std::string::npos) << boxes[0].text;
+  EXPECT_EQ(OpenClass(), "frmFceTest") << "the page stays open";
+  EXPECT_FALSE(Page()->btnRes->Enabled());
+  for (int p = 1; p <= 5; ++p) EXPECT_FALSE(Button(p)->Enabled()) << p;
+  QTest::mouseClick(Page()->btnRes->Widget(), Qt::LeftButton);
+  EXPECT_FALSE(Page()->lblSpravna->Visible()) << "nothing is graded";
+  EXPECT_EQ(boxes.size(), 1u);
+}
+
+// A question that cannot be put is reported once, cannot be answered and counts as not
+// answered; the test goes on.
+TEST_F(TestPageTest, AQuestionThatCannotBePutIsReportedOnceAndSkipped) {
+  for (int a = 1; a <= 5; ++a) WriteJpeg("test/a" + std::to_string(a) + ".jpg", 143, 143);
+  const struct {
+    const char* what;
+    std::function<void()> prepare;  // before the test starts
+    // After it started, told the file of question 1.
+    std::function<void(int)> spoil;
+  } cases[] = {
+      {"a missing question picture",
+       [] { WriteText("test/test3.txt", "Funkce|chybi.jpg|je:||4|3|5|22|0|\r\n"); }, [](int) {}},
+      {"a missing answer picture",
+       [] { WriteText("test/test5.txt", "Graf?|||i|a1.jpg|a2.jpg|a3.jpg|a4.jpg|chybi.jpg|\r\n"); },
+       [](int) {}},
+      {"a missing icon", [] {}, [](int) { std::filesystem::remove("img/ikony/kapky/u6.jpg"); }},
+      {"a file gone after the start", [] {},
+       [](int first) {
+         std::filesystem::remove("test/test" + std::to_string(first % 10 + 1) + ".txt");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (int i = 1; i <= 10; ++i) {
+      WriteText("test/test" + std::to_string(i) + ".txt",
+                "Otázka " + std::to_string(i) + "||||4|3|5|22|0|\r\n");
+    }
+    WriteJpeg("img/ikony/kapky/u6.jpg", 33, 33);
+    c.prepare();
+    boxes.clear();
+    OpenTest();
+    int first = 0;
+    std::sscanf(Page()->text_zadani1->Caption().c_str(), "Otázka %d", &first);
+    c.spoil(first);
+    size_t reported = 0;
+    int skipped = 0;
+    for (int q = 1; q <= 10; ++q) {
+      if (q > 1) Press();  // question q
+      if (boxes.size() == reported) {
+        Button(PositionOf("4"))->SetChecked(true);
+        Press();
+        EXPECT_EQ(Page()->lblSpravna->Caption(), "Správná odpověď.") << q;
+        continue;
+      }
+      reported = boxes.size();
+      ++skipped;
+      EXPECT_EQ(Page()->btnRes->Caption(), "další");
+      EXPECT_FALSE(Page()->lblSpravna->Visible());
+      EXPECT_FALSE(Page()->text_zadani1->Visible());
+      for (int p = 1; p <= 5; ++p) {
+        EXPECT_FALSE(Button(p)->Enabled()) << p;
+        EXPECT_FALSE(Label(p)->Visible()) << p;
+        EXPECT_FALSE(AnswerPicture(p)->Visible()) << p;
+      }
+      // Even a choice forced past the disabled buttons is no answer.
+      for (int p = 1; p <= 5; ++p) Button(p)->SetChecked(true);
+    }
+    Press();  // the report
+    EXPECT_EQ(skipped, 1);
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(ReportLines().front(),
+              "Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: 9");
+  }
+}
+
+TEST_F(TestPageTest, AMissingMarkPictureLeavesTheReportWhole) {
+  AllFiles(kQuestion);
+  std::filesystem::remove("test/v1.jpg");
+  OpenTest();
+  for (int q = 1; q <= 10; ++q) Answer(true);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("v1.jpg"), std::string::npos) << boxes[0].text;
+  EXPECT_EQ(ReportLines(), (std::vector<std::string>{
+                               "Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: 10",
+                               "\rZnámka: 1", "\rČas řešení testu: 0:00:00"}));
+  EXPECT_FALSE(Page()->img_vysledek->Visible());
+}
+
+// ---- the shipped question files -----------------------------------------------------------------
+
+// Runs in the runtime folder, beside the program's own files.
+TEST(ShippedQuestions, EveryLineIsAWholeQuestionThatFitsThePage) {
+  TFont textFont;
+  textFont.SetName("MS Sans Serif");
+  textFont.SetHeight(-13);
+  const QFontMetrics metrics(textFont.ToQFont());
+  auto width = [&](const std::string& text) {
+    return metrics.horizontalAdvance(QString::fromStdString(text));
+  };
+  int questionPictures = 0, pictureAnswers = 0;
+  for (int n = 1; n <= 10; ++n) {
+    const std::string file = "test/test" + std::to_string(n) + ".txt";
+    SCOPED_TRACE(file);
+    const std::vector<std::string> lines = ReadTextFileLines(file);
+    EXPECT_GE(lines.size(), 8u);
+    for (const std::string& raw : lines) {
+      const std::string line = Cp1250ToUtf8(raw);
+      SCOPED_TRACE(line);
+      ASSERT_EQ(std::count(line.begin(), line.end(), '|'), 9);
+      ASSERT_EQ(line.back(), '|') << "nothing after the ninth bar";
+      const QuestionFields f = SplitQuestionLine(line);
+      EXPECT_FALSE(f[0].empty() && f[1].empty()) << "a question";
+      const std::set<std::string> answers(f.begin() + 4, f.end());
+      EXPECT_EQ(answers.size(), 5u) << "five different answers";
+      EXPECT_EQ(answers.count(""), 0u);
+
+      // The question's line from x = 48 to the page's right edge, above the radio buttons.
+      int right = 48;
+      if (!f[0].empty()) right += width(f[0]) + 10;
+      if (!f[1].empty()) {
+        ++questionPictures;
+        ASSERT_TRUE(FileExists("test/" + f[1])) << f[1];
+        TPicture picture;
+        picture.LoadFromFile("test/" + f[1]);
+        EXPECT_LE(128 + picture.Height(), 272) << f[1];
+        right += picture.Width() + 10;
+      }
+      if (!f[2].empty()) right += width(f[2]);
+      EXPECT_LE(right, 790);
+
+      if (f[3] == "i") {
+        ++pictureAnswers;
+        for (int a = 4; a < 9; ++a) {
+          ASSERT_TRUE(FileExists("test/" + f[a])) << f[a];
+          TPicture picture;
+          picture.LoadFromFile("test/" + f[a]);
+          EXPECT_EQ(picture.Width(), 143) << f[a];
+          EXPECT_EQ(picture.Height(), 143) << f[a];
+        }
+      } else {
+        for (int a = 4; a < 9; ++a) {
+          const QRect box = metrics.boundingRect(QRect(0, 0, 141, 1000), Qt::TextWordWrap,
+                                                 QString::fromStdString(f[a]));
+          EXPECT_LE(box.width(), 141) << f[a];
+          EXPECT_LE(box.height(), 151) << f[a];
+        }
+      }
+    }
+  }
+  EXPECT_GE(questionPictures, 10);
+  EXPECT_GE(pictureAnswers, 10);
+
+  for (int i = 1; i <= 10; ++i) {
+    TPicture icon;
+    icon.LoadFromFile("img\\ikony\\kapky\\u" + std::to_string(i) + ".jpg");
+    EXPECT_EQ(icon.Width(), 33);
+    EXPECT_EQ(icon.Height(), 33);
+  }
+  for (int m = 1; m <= 5; ++m) {
+    TPicture mark;
+    mark.LoadFromFile("test\\v" + std::to_string(m) + ".jpg");
+    EXPECT_EQ(mark.Width(), 97);
+    EXPECT_EQ(mark.Height(), 81);
+  }
+}
+
+}  // namespace
