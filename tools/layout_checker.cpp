@@ -33,6 +33,16 @@ int main(int argc, char** argv) {
     layouts.insert(name.chopped(4).toStdString());
   }
   int forms = 0;
+  // Pages refer to the main window's image lists (frmMain.ikony_sbirka): it stays loaded
+  // while the others are checked.
+  TForm* mainWindow = nullptr;
+  if (const TFormClass* main = FindFormClass("TfrmMain")) {
+    try {
+      mainWindow = LoadFormForCheck(*main, &application);
+    } catch (const std::exception&) {
+      // Reported below with the main window's own check.
+    }
+  }
   for (const TFormClass* cls : FormClasses()) {
     if (!layouts.erase(cls->layout)) {
       problems.push_back(cls->name + ": the program carries no layout " + cls->layout + ".lay");
@@ -50,6 +60,7 @@ int main(int argc, char** argv) {
         problems.push_back(cls->name + ": no file " + file + " beside the program");
     }
   }
+  if (mainWindow) Free(mainWindow);
   for (const std::string& orphan : layouts) {
     problems.push_back(orphan + ".lay: no form class of the program uses this layout");
   }
