@@ -2,6 +2,8 @@
 // remembered tab, on a small fixture page opened through the shell.
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <set>
 
 #include "exercises/exercise_page.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
@@ -22,15 +24,27 @@ const std::string& Folder() {
   return folder;
 }
 
+// Each enlarged picture of the fixture has a size of its own, so the magnifier's size tells
+// which file it loaded.
+struct BigPicture {
+  const char* name;
+  int width, height;
+};
+const BigPicture kBig[] = {{"p1ar", 60, 40}, {"u1a", 70, 50}, {"u1ar", 80, 60}};
+
 ExerciseTables& Tables() {
   static ExerciseTables tables(
       {Folder(), 5}, {Hint("btn10Click", {"nap10"}),
-                      Stepped("btn1aClick", {{{"nap1a1"}}, {{"nap1a2", "nap1a2b"}}}),
-                      Result("btn1arClick", {"res1a1", "res1a2"}), Enlarge("res1a1Click", "p1ar")});
+                      Stepped("btn1aClick", {{{"nap1a1"}}, {{"nap1a2", "nap1a2b"}}, {{"nap1a3"}}}),
+                      Result("btn1arClick", {"res1a1", "res1a2"}), Enlarge("res1a1Click", "p1ar"),
+                      Enlarge("Image1Click", "u1a"), Result("btnu1aClick", {"resu1a1", "resu1a2"}),
+                      Enlarge("resu1a1Click", "u1ar")});
   return tables;
 }
 
-// The fixture takes the place of the quadratic function's exercises (page 42, slot 5).
+// The fixture takes the place of the quadratic function's exercises (page 42, slot 5): a
+// worked tab with a task hint, a three-step hint and a result, and an exercise tab whose
+// result picture lies exactly over the task picture.
 const char* kLayout = R"(
 object frmFceCElemKvadr: TfrmFceCElemKvadr
   Color = clMoneyGreen
@@ -68,6 +82,9 @@ object frmFceCElemKvadr: TfrmFceCElemKvadr
       object nap1a2b: TLabel
         Visible = False
       end
+      object nap1a3: TLabel
+        Visible = False
+      end
       object btn1ar: TSpeedButton
         OnClick = btn1arClick
       end
@@ -82,10 +99,39 @@ object frmFceCElemKvadr: TfrmFceCElemKvadr
     object TabSheet2: TTabSheet
       Caption = '1'
       ImageIndex = 1
+      object Image1: TImage
+        Left = 20
+        Top = 30
+        Width = 100
+        Height = 80
+        OnClick = Image1Click
+      end
+      object btnu1a: TSpeedButton
+        Left = 130
+        Top = 60
+        OnClick = btnu1aClick
+      end
+      object resu1a1: TImage
+        Left = 20
+        Top = 30
+        Width = 100
+        Height = 80
+        Visible = False
+        OnClick = resu1a1Click
+      end
+      object resu1a2: TLabel
+        Left = 160
+        Top = 60
+        Visible = False
+      end
     end
   end
 end
 )";
+
+const char* const kPieces[] = {"nap10",  "nap1a1", "nap1a2",  "nap1a2b", "nap1a3",
+                               "res1a1", "res1a2", "resu1a1", "resu1a2"};
+const char* const kButtons[] = {"btn10", "btn1a", "btn1ar", "btnu1a"};
 
 class ExercisePageTest : public ProgramTest {
  protected:
@@ -95,11 +141,13 @@ class ExercisePageTest : public ProgramTest {
     Tables().AddTo(cls);
     RegisterFormClass(cls);
     SetLayoutText("frmFceCElemKvadr", kLayout);
-    QImage img(60, 40, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QFile f(QString::fromStdString(Folder() + "p1ar_big.jpg"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(EncodeJpeg(img, 80));
+    for (const BigPicture& b : kBig) {
+      QImage img(b.width, b.height, QImage::Format_RGB32);
+      img.fill(Qt::white);
+      QFile f(QString::fromStdString(Folder() + b.name + "_big.jpg"));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(EncodeJpeg(img, 80));
+    }
   }
   void TearDown() override {
     ProgramTest::TearDown();
@@ -112,47 +160,122 @@ class ExercisePageTest : public ProgramTest {
   void Click(const char* n) {
     Dispatch([&] { C(n)->Click(); });
   }
-  QTemporaryDir dir;
+  std::set<std::string> Shown() {
+    std::set<std::string> out;
+    for (const char* p : kPieces) {
+      if (C(p)->Visible()) out.insert(p);
+    }
+    return out;
+  }
+  std::set<std::string> Disabled() {
+    std::set<std::string> out;
+    for (const char* b : kButtons) {
+      if (!C(b)->Enabled()) out.insert(b);
+    }
+    return out;
+  }
+  // The enlarged picture the magnifier shows, told by its size; "" while it is hidden.
+  std::string Magnified() {
+    if (!frm_lupa->Visible()) return "";
+    for (const BigPicture& b : kBig) {
+      if (frm_lupa->Width() == b.width && frm_lupa->Height() == b.height) return b.name;
+    }
+    return "?";
+  }
+  // A click of the user at a point of the active tab: it goes to the topmost visible control.
+  void ClickAt(QPoint p) {
+    QWidget* sheet = Tabs()->ActivePage()->Widget();
+    QWidget* target = sheet->childAt(p);
+    ASSERT_NE(target, nullptr);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(sheet, p));
+  }
 };
 
-TEST_F(ExercisePageTest, HintsResultsAndPictures) {
+TEST_F(ExercisePageTest, EachClickShowsItsStepDisablesSpentHintsAndEnlargesItsPicture) {
+  struct Case {
+    const char* control;
+    std::set<std::string> shown, disabled;  // afterwards, all told
+    const char* magnified;
+  };
+  const Case cases[] = {
+      {"btn10", {"nap10"}, {"btn10"}, ""},
+      {"btn1a", {"nap10", "nap1a1"}, {"btn10"}, ""},
+      {"btn1a", {"nap10", "nap1a1", "nap1a2", "nap1a2b"}, {"btn10"}, ""},
+      {"btn1a", {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3"}, {"btn10", "btn1a"}, ""},
+      {"btn1ar",
+       {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3", "res1a1", "res1a2"},
+       {"btn10", "btn1a"},
+       ""},
+      {"btn1ar",  // a second click changes nothing
+       {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3", "res1a1", "res1a2"},
+       {"btn10", "btn1a"},
+       ""},
+      {"res1a1",
+       {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3", "res1a1", "res1a2"},
+       {"btn10", "btn1a"},
+       "p1ar"},
+      {"Image1",
+       {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3", "res1a1", "res1a2"},
+       {"btn10", "btn1a"},
+       "u1a"},
+      {"btnu1a",
+       {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3", "res1a1", "res1a2", "resu1a1", "resu1a2"},
+       {"btn10", "btn1a"},
+       "u1a"},
+      {"resu1a1",
+       {"nap10", "nap1a1", "nap1a2", "nap1a2b", "nap1a3", "res1a1", "res1a2", "resu1a1", "resu1a2"},
+       {"btn10", "btn1a"},
+       "u1ar"},
+  };
   Open(43);
-  Click("btn10");
-  EXPECT_TRUE(C("nap10")->Visible());
-  EXPECT_FALSE(C("btn10")->Enabled()) << "a hint of one step disables its button";
-  Click("btn1a");
-  EXPECT_TRUE(C("nap1a1")->Visible());
-  EXPECT_FALSE(C("nap1a2")->Visible()) << "one step a click";
-  EXPECT_TRUE(C("btn1a")->Enabled());
-  Click("btn1a");
-  EXPECT_TRUE(C("nap1a2")->Visible());
-  EXPECT_TRUE(C("nap1a2b")->Visible());
-  EXPECT_FALSE(C("btn1a")->Enabled()) << "disabled after the last step";
-  Click("btn1ar");
-  Click("btn1ar");  // a second click changes nothing
-  EXPECT_TRUE(C("res1a1")->Visible());
-  EXPECT_TRUE(C("btn1ar")->Enabled());
-  Click("res1a1");
-  EXPECT_TRUE(frm_lupa->Visible());
-  EXPECT_EQ(frm_lupa->Width(), 60);
+  int n = 0;
+  for (const Case& c : cases) {
+    Click(c.control);
+    EXPECT_EQ(Shown(), c.shown) << "click " << n << " on " << c.control;
+    EXPECT_EQ(Disabled(), c.disabled) << "click " << n << " on " << c.control;
+    EXPECT_EQ(Magnified(), c.magnified) << "click " << n << " on " << c.control;
+    ++n;
+  }
+  EXPECT_EQ(Tables().HintStep("btn1aClick"), 3);
   EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ExercisePageTest, AShownOverlayTakesTheClicksOfThePictureItCovers) {
+  Open(43);
+  Dispatch([&] { Tabs()->SelectTabByUser(1); });
+  const QPoint middle(70, 70);
+  ClickAt(middle);
+  EXPECT_EQ(Magnified(), "u1a");
+  Click("btnu1a");
+  ClickAt(middle);
+  EXPECT_EQ(Magnified(), "u1ar") << "the result lies above the task picture";
+  EXPECT_TRUE(C("Image1")->Visible()) << "the task picture stays, covered";
 }
 
 TEST_F(ExercisePageTest, ActivationAgainStartsTheStepsOverButHidesNothing) {
   Open(43);
+  Click("btn10");
   Click("btn1a");
-  EXPECT_EQ(Tables().HintStep("btn1aClick"), 1);
-  Page()->Activate();  // back from the magnifier
+  Click("btn1a");
+  EXPECT_EQ(Tables().HintStep("btn1aClick"), 2);
+  Page()->Activate();  // back from the magnifier, mid-hint
   EXPECT_EQ(Tables().HintStep("btn1aClick"), 0);
-  EXPECT_TRUE(C("nap1a1")->Visible());
-  Click("btn1a");  // step 1 again: nothing new on the screen
-  EXPECT_FALSE(C("nap1a2")->Visible());
+  const std::set<std::string> before = {"nap10", "nap1a1", "nap1a2", "nap1a2b"};
+  EXPECT_EQ(Shown(), before) << "revealed pieces stay";
+  EXPECT_EQ(Disabled(), std::set<std::string>{"btn10"}) << "spent buttons stay disabled";
+  Click("btn1a");  // steps 1 and 2 again: nothing new on the screen
   Click("btn1a");
-  EXPECT_TRUE(C("nap1a2")->Visible());
-  Open(43);  // a fresh instance: all hidden, all enabled, steps from 1
-  EXPECT_FALSE(C("nap1a1")->Visible());
+  EXPECT_EQ(Shown(), before);
   EXPECT_TRUE(C("btn1a")->Enabled());
+  Click("btn1a");
+  EXPECT_TRUE(C("nap1a3")->Visible());
+  EXPECT_FALSE(C("btn1a")->Enabled());
+  Open(43);  // a fresh instance: all hidden, all enabled, steps from 1
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_TRUE(Disabled().empty());
   EXPECT_EQ(Tables().HintStep("btn1aClick"), 0);
+  Click("btn1a");
+  EXPECT_EQ(Shown(), std::set<std::string>{"nap1a1"});
 }
 
 TEST_F(ExercisePageTest, TheChosenTabIsRememberedAndPickingOneHidesTheMagnifier) {
@@ -167,10 +290,24 @@ TEST_F(ExercisePageTest, TheChosenTabIsRememberedAndPickingOneHidesTheMagnifier)
   Open(42);
   Open(43);
   EXPECT_EQ(Tabs()->ActivePageIndex(), 1) << "reopened on the remembered tab";
-  ExerciseTabIndex[5] = 7;  // a slot shared with a page of more tabs
-  Open(43);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
-  EXPECT_EQ(ExerciseTabIndex[5], 7) << "selecting from code writes nothing";
+  // Akce selecting the tab from code neither writes the slot nor hides the magnifier.
+  Click("Image1");
+  Dispatch([&] { Tabs()->SetActivePageIndex(0); });
+  ExerciseTabIndex[5] = 1;
+  Page()->Activate();
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 1);
+  EXPECT_EQ(ExerciseTabIndex[5], 1);
+  EXPECT_TRUE(frm_lupa->Visible());
+}
+
+TEST_F(ExercisePageTest, ASharedSlotBeyondTheLastTabOpensTheFirstTab) {
+  for (int slot : {2, 7}) {  // left there by a page with more tabs
+    ExerciseTabIndex[5] = slot;
+    Open(43);
+    EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << slot;
+    EXPECT_NE(Tabs()->ActivePage(), nullptr) << slot;
+    EXPECT_EQ(ExerciseTabIndex[5], slot) << "selecting from code writes nothing";
+  }
 }
 
 }  // namespace

@@ -1,0 +1,280 @@
+// The exercise page 4.1  Lineární funkce (chapter row 42): its tabs, what every button shows
+// click by click, the enlarged pictures, the cross-wired rows of task 1 and the remembered tab.
+#include <QFontMetrics>
+#include <set>
+
+#include "exercises/unit_frmFceCElemLin.h"
+#include "platform/comctrls.h"
+#include "platform/extctrls.h"
+#include "platform/stdctrls.h"
+#include "tests/shell/program_fixture.h"
+
+namespace {
+
+const char* const kFolder = "img/BIG/Elin/";
+const std::string kStatement1 =
+    "Načrtněte graf funkce, určete její definiční obor, obor hodnot a vlastnosti.";
+const std::string kStatement2 =
+    "Určete průsečíky grafu funkce s osami souřadnic, aniž byste kreslili její graf. ";
+const std::string kStatement3 = "Určete monotónnost funkce, aniž byste kreslili její graf. ";
+
+class CElemLinTest : public ProgramTest {
+ protected:
+  TForm* Page() { return frmMain->OpenPage(); }
+  TControl* C(const std::string& n) {
+    auto* c = dynamic_cast<TControl*>(Page()->FindComponent(n));
+    EXPECT_NE(c, nullptr) << n;
+    return c;
+  }
+  TPageControl* Tabs() { return static_cast<TPageControl*>(Page()->FindComponent("priklady")); }
+  void Click(const std::string& n) {
+    Dispatch([&] { C(n)->Click(); });
+  }
+  // The names of the page's controls whose own Visible flag is set.
+  std::set<std::string> Visible() {
+    std::set<std::string> out;
+    for (int i = 0; i < Page()->ComponentCount(); ++i) {
+      auto* c = dynamic_cast<TControl*>(Page()->Components(i));
+      if (c && !dynamic_cast<TTabSheet*>(c) && c->Visible()) out.insert(std::string(c->Name()));
+    }
+    return out;
+  }
+  std::string SheetOf(const std::string& n) {
+    TWinControl* p = C(n)->Parent();
+    return p ? std::string(p->Name()) : std::string();
+  }
+  ::testing::AssertionResult Magnifies(const std::string& name) {
+    if (!frm_lupa->Visible()) return ::testing::AssertionFailure() << "the magnifier is hidden";
+    TPicture file;
+    file.LoadFromFile(kFolder + name + "_big.jpg");
+    if (file.Image() != frm_lupa->obr->Picture().Image())
+      return ::testing::AssertionFailure() << "it shows another picture than " << name;
+    return ::testing::AssertionSuccess();
+  }
+  void RestoreFromTaskbar() {
+    Dispatch([] { frmMain->WindowStateChangedBySystem(false); });
+  }
+};
+
+TEST_F(CElemLinTest, TabsInOrderWithTheirKindsAndStatements) {
+  struct Tab {
+    const char *sheet, *caption;
+    int image;
+    const std::string* statement;
+  };
+  const Tab tabs[] = {
+      {"u1", "1 a-b", 0, &kStatement1},
+      {"TabSheet4", "1 c-d", 0, &kStatement1},
+      {"TabSheet1", "1", 1, &kStatement1},
+      {"u2", "2 a-b", 0, &kStatement2},
+      {"TabSheet5", "2 c-d", 0, &kStatement2},
+      {"TabSheet2", "2", 1, &kStatement2},
+      {"u3", "3", 0, &kStatement3},
+      {"TabSheet3", "3", 1, &kStatement3},
+  };
+  Open(42);
+  ASSERT_EQ(Tabs()->PageCount(), 8);
+  EXPECT_EQ(Tabs()->Style(), TTabStyle::tsFlatButtons);
+  EXPECT_EQ(Tabs()->Images(), frmMain->ikony_sbirka);
+  for (int i = 0; i < 8; ++i) {
+    TTabSheet* s = Tabs()->Pages(i);
+    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
+    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
+    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
+    // The statement is the first control of the tab, a bold label at its top.
+    ASSERT_GT(s->ControlCount(), 0);
+    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
+    ASSERT_NE(label, nullptr) << i;
+    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
+    EXPECT_EQ(label->Left(), 0);
+    EXPECT_LT(label->Top(), 10);
+    EXPECT_TRUE(label->Font().Style() & fsBold) << i;
+    EXPECT_EQ(label->Font().Height(), -13) << i;
+  }
+}
+
+TEST_F(CElemLinTest, EveryButtonShowsItsPiecesClickByClick) {
+  struct Case {
+    std::string button;
+    std::vector<std::set<std::string>> clicks;  // what each click shows
+    int disabledAfter;                          // 0: the button stays enabled
+  };
+  std::vector<Case> cases = {
+      {"btn10", {{"nap10"}}, 1},
+      {"btn10b", {{"nap10b"}}, 1},
+      {"btn20", {{"nap20"}}, 1},
+      {"btn20b", {{"nap20b"}}, 1},
+      {"btn30", {{"nap30"}}, 1},
+      {"btn2a", {{"nap2a"}, {"nap2a2"}}, 2},
+      {"btn2b", {{"nap2b"}, {"nap2b2"}}, 2},
+      {"btn2c", {{"nap2c"}}, 1},
+      {"btn2d", {{"nap2d"}}, 1},
+  };
+  for (char x : std::string("abcd")) {
+    std::string l(1, x);
+    cases.push_back({"btn1" + l, {{"nap1" + l}}, 1});
+    cases.push_back({"btn1" + l + "r", {{"res1" + l + "1", "res1" + l + "2"}, {}}, 0});
+    cases.push_back({"btn3" + l, {{"nap3" + l}}, 1});
+    cases.push_back({"btn3" + l + "r", {{"res3" + l}, {}}, 0});
+  }
+  for (char x : std::string("abcd")) {
+    std::string l(1, x);
+    cases.push_back({"btn2" + l + "r", {{"res2" + l}, {}}, 0});
+  }
+  const char* task2[] = {"SpeedButton1",  "SpeedButton6",  "SpeedButton7",  "SpeedButton8",
+                         "SpeedButton9",  "SpeedButton10", "SpeedButton11", "SpeedButton12",
+                         "SpeedButton13", "SpeedButton15"};
+  const char* task3[] = {"SpeedButton16", "SpeedButton17", "SpeedButton18", "SpeedButton19",
+                         "SpeedButton20", "SpeedButton31", "SpeedButton32", "SpeedButton33",
+                         "SpeedButton34", "SpeedButton35"};
+  for (int i = 0; i < 10; ++i) {
+    std::string l(1, static_cast<char>('a' + i));
+    cases.push_back({"btnu1" + l, {{"u1" + l + "r1", "u1" + l + "r2"}, {}}, 0});
+    cases.push_back({task2[i], {{l + "y"}, {}}, 0});
+    cases.push_back({task3[i], {{"u3" + l + "r"}, {}}, 0});
+  }
+  ASSERT_EQ(cases.size(), 59u);
+  Open(42);
+  const std::set<std::string> atStart = Visible();
+  std::set<std::string> shown;
+  for (const Case& c : cases) {
+    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
+    for (size_t k = 0; k < c.clicks.size(); ++k) {
+      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
+      std::set<std::string> before = Visible();
+      Click(c.button);
+      std::set<std::string> after = Visible(), added;
+      for (const std::string& n : after) {
+        if (!before.count(n)) added.insert(n);
+      }
+      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
+      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
+      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
+          << c.button << " click " << k + 1;
+      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
+    }
+  }
+  EXPECT_EQ(Visible().size(), atStart.size() + shown.size());
+  EXPECT_EQ(shown.size(), 75u) << "every revealed piece, each once";
+  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
+  EXPECT_FALSE(frm_lupa->Visible());
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemLinTest, ThumbnailsOpenTheEnlargedGraphOfTheirRow) {
+  struct Case {
+    const char *control, *pencil, *sheet, *picture;
+  };
+  // On task 1's worked tabs the second row uses the other tab's letter: res1d1 stands on the
+  // row of item b) and res1b1 on the row of item d).
+  const Case cases[] = {
+      {"res1a1", "btn1ar", "u1", "p1ar"},        {"res1d1", "btn1dr", "u1", "p1br"},
+      {"res1c1", "btn1cr", "TabSheet4", "p1cr"}, {"res1b1", "btn1br", "TabSheet4", "p1dr"},
+      {"u1ar1", "btnu1a", "TabSheet1", "u1ar"},  {"u1br1", "btnu1b", "TabSheet1", "u1br"},
+      {"u1cr1", "btnu1c", "TabSheet1", "u1cr"},  {"u1dr1", "btnu1d", "TabSheet1", "u1dr"},
+      {"u1er1", "btnu1e", "TabSheet1", "u1er"},  {"u1fr1", "btnu1f", "TabSheet1", "u1fr"},
+      {"u1gr1", "btnu1g", "TabSheet1", "u1gr"},  {"u1hr1", "btnu1h", "TabSheet1", "u1hr"},
+      {"u1ir1", "btnu1i", "TabSheet1", "u1ir"},  {"u1jr1", "btnu1j", "TabSheet1", "u1jr"},
+  };
+  Open(42);
+  std::vector<QImage> images;
+  for (const Case& c : cases) {
+    EXPECT_EQ(SheetOf(c.control), c.sheet) << c.control;
+    EXPECT_EQ(SheetOf(c.pencil), c.sheet) << c.pencil;
+    Click(c.pencil);
+    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint) << c.control;
+    Click(c.control);
+    EXPECT_TRUE(Magnifies(c.picture)) << c.control;
+    TPicture f;
+    f.LoadFromFile(kFolder + std::string(c.picture) + "_big.jpg");
+    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << c.picture;
+    images.push_back(f.Image());
+  }
+  EXPECT_TRUE(boxes.empty());
+  // The rows: item b)'s controls stand below item a)'s on the first tab, d)'s below c)'s.
+  EXPECT_GT(C("btn1d")->Top(), C("btn1a")->Top());
+  EXPECT_EQ(SheetOf("btn1d"), "u1");
+  EXPECT_GT(C("btn1b")->Top(), C("btn1c")->Top());
+  EXPECT_EQ(SheetOf("btn1b"), "TabSheet4");
+}
+
+TEST_F(CElemLinTest, OnlyTheResultsOfTaskOneCanBeEnlarged) {
+  Open(42);
+  for (int i = 0; i < 10; ++i) {
+    std::string l(1, static_cast<char>('a' + i));
+    for (const std::string& n : {l + "y", "u3" + l + "r", "u1" + l + "r2"}) {
+      EXPECT_FALSE(C(n)->OnClick()) << n;
+      EXPECT_NE(C(n)->Cursor(), crHandPoint) << n;
+    }
+    EXPECT_EQ(C("u1" + l + "r1")->OnClick().Name(), "u1" + l + "r1Click");
+  }
+}
+
+TEST_F(CElemLinTest, TheResultsOfTaskThreeAreWrappedLabels) {
+  struct Case {
+    const char *button, *label, *text;
+  };
+  const Case cases[] = {
+      {"btn3ar", "res3a", "funkce je rostoucí"},
+      {"btn3br", "res3b", "funkce je klesající"},
+      {"btn3cr", "res3c", "nerostoucí a neklesající           (je to funkce konstantní)"},
+      {"btn3dr", "res3d", "funkce je klesající"},
+  };
+  Open(42);
+  for (const Case& c : cases) {
+    auto* label = dynamic_cast<TLabel*>(C(c.label));
+    ASSERT_NE(label, nullptr) << c.label;
+    EXPECT_FALSE(label->Visible());
+    Click(c.button);
+    EXPECT_TRUE(label->Visible());
+    EXPECT_EQ(label->Caption(), c.text);
+    EXPECT_EQ(label->Font().Color(), clNavy);
+    EXPECT_TRUE(label->WordWrap());
+  }
+  auto* c = static_cast<TLabel*>(C("res3c"));
+  QFontMetrics fm(c->Font().ToQFont());
+  EXPECT_GT(fm.horizontalAdvance(QString::fromStdString(c->Caption())), c->Width())
+      << "the remark in brackets goes to a second line";
+  EXPECT_GE(c->Height(), 2 * fm.height());
+}
+
+TEST_F(CElemLinTest, TheSlotOfThePageSurvivesReopeningAndShowingTheMainWindowZeroesIt) {
+  Open(42);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  Click("btnu1a");
+  Click("u1ar1");
+  Dispatch([&] { Tabs()->SelectTabByUser(5); });
+  EXPECT_EQ(ExerciseTabIndex[4], 5);
+  EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
+  Open(43);
+  Open(42);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 5) << "reopened on the remembered tab";
+  Dispatch([&] { Tabs()->SelectTabByUser(6); });
+  Page()->Activate();  // back from the magnifier: the slot's tab again
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 6);
+  frmMain->Schovat1Click(nullptr);
+  RestoreFromTaskbar();
+  EXPECT_EQ(ExerciseTabIndex[4], 0);
+  Open(42);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemLinTest, ActivationMidHintStartsTheSteppedHintOver) {
+  Open(42);
+  Click("btn2a");
+  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 1);
+  Page()->Activate();
+  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 0);
+  Click("btn2a");  // step 1 again: nothing new
+  EXPECT_FALSE(C("nap2a2")->Visible());
+  EXPECT_TRUE(C("btn2a")->Enabled());
+  Click("btn2a");
+  EXPECT_TRUE(C("nap2a2")->Visible());
+  EXPECT_FALSE(C("btn2a")->Enabled());
+  Open(42);
+  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 0);
+  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2bClick"), 0);
+}
+
+}  // namespace
