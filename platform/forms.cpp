@@ -48,7 +48,8 @@ class FormWidget : public QWidget {
     if (!asChild) form_->WindowMoved(pos().x(), pos().y());
   }
   void paintEvent(QPaintEvent*) override {
-    if (!asChild) return;
+    // A window paints its border (BorderWidth) in the form's colour; its client area paints
+    // itself.
     QPainter p(this);
     form_->PaintWidget(p);
   }
@@ -99,7 +100,7 @@ QWidget* TForm::ClientWidget() const {
   if (!client_) {
     auto* self = const_cast<TForm*>(this);
     auto* layout = new QVBoxLayout(window_);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(borderWidth_, borderWidth_, borderWidth_, borderWidth_);
     layout->setSpacing(0);
     self->client_ = new ControlWidget(self, window_);
     layout->addWidget(client_, 1);
@@ -154,7 +155,12 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 }
 
 void TForm::SetBorderWidth(int width) {
-  borderWidth_ = width;
+  borderWidth_ = std::max(width, 0);
+  if (formStyle_ == TFormStyle::fsMDIChild) return;
+  if (auto* layout = window_->layout()) {
+    layout->setContentsMargins(borderWidth_, borderWidth_, borderWidth_, borderWidth_);
+  }
+  BoundsChanged();
 }
 
 void TForm::SetBorderIcons(TBorderIcons icons) {
@@ -239,10 +245,12 @@ void TForm::BoundsChanged() {
   if (formStyle_ == TFormStyle::fsMDIChild) return;
   if (window_->isVisible() && windowState_ == TWindowState::wsMaximized) return;
   if (window_->pos() != QPoint(Left(), Top())) window_->move(Left(), Top());
+  // Width and Height are the client area's; the border lies around it.
+  const int w = Width() + 2 * borderWidth_, h = Height() + 2 * borderWidth_;
   if (autoSize_) {
-    window_->setFixedSize(Width(), Height());
+    window_->setFixedSize(w, h);
   } else {
-    window_->resize(Width(), Height());
+    window_->resize(w, h);
   }
 }
 
@@ -253,7 +261,8 @@ void TForm::WindowMoved(int left, int top) {
 void TForm::WindowResized(int width, int height) {
   if (formStyle_ != TFormStyle::fsMDIChild) {
     QPoint pos = window_->pos();
-    SyncBounds(pos.x(), pos.y(), width, height);
+    SyncBounds(pos.x(), pos.y(), std::max(0, width - 2 * borderWidth_),
+               std::max(0, height - 2 * borderWidth_));
   }
 }
 
@@ -278,8 +287,29 @@ void TForm::VisibleChanged() {
     // A minimised window that is hidden stays on the taskbar as a minimised window, so that
     // the user can bring the program back.
     if (formStyle_ != TFormStyle::fsMDIChild && window_->isMinimized()) return;
+    const bool wasActive = Application && Application->LastActiveForm() == this;
     window_->hide();
+    // The focus goes back to the main window, whether or not a window manager hands it over.
+    TForm* main = Application ? Application->MainForm() : nullptr;
+    if (wasActive && main && main != this && main->Visible()) {
+      main->Widget()->activateWindow();
+      Application->FormActivated(main);
+    }
   }
+}
+
+void TForm::ShowWithoutActivating() {
+  if (formStyle_ == TFormStyle::fsMDIChild || Visible()) return;
+  // Where the window system activates the window all the same, that activation is not taken
+  // for the user's and the main window gets the focus back.
+  passiveShow_ = true;
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, true);
+  SetVisible(true);
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+  TRef<TForm> self(this);
+  QTimer::singleShot(300, [self] {
+    if (self) self->passiveShow_ = false;
+  });
 }
 
 void TForm::RunCreationEvents() {
@@ -305,6 +335,7 @@ void TForm::Activate() {
 }
 
 void TForm::ShowForm() {
+  passiveShow_ = false;
   SetVisible(true);
   if (formStyle_ != TFormStyle::fsMDIChild) {
     window_->raise();
@@ -321,6 +352,13 @@ bool TForm::Active() const {
 }
 
 void TForm::WindowActivated() {
+  if (passiveShow_) {
+    passiveShow_ = false;
+    if (TForm* main = Application ? Application->MainForm() : nullptr) {
+      if (main != this) main->Widget()->activateWindow();
+    }
+    return;
+  }
   if (Application) Application->FormActivated(this);
 }
 
@@ -440,8 +478,9 @@ void TApplication::ShowException(const std::string& message) {
 void TApplication::FormActivated(TForm* form) {
   TForm* previous = lastActive_.get();
   lastActive_ = form;
-  if (!form || form->FormStyle() != TFormStyle::fsMDIForm) return;
-  if (previous && previous != form) {
+  if (!form || previous == form) return;
+  form->Activate();
+  if (form->FormStyle() == TFormStyle::fsMDIForm && previous) {
     if (TForm* child = form->ActiveMDIChild()) child->Activate();
   }
 }

@@ -17,9 +17,12 @@ enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 using TBorderIcons = unsigned;
 inline constexpr TBorderIcons biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8;
 
-// A window. Creating a form from its layout (see streaming.h) runs its OnCreate, OnShow and
-// OnActivate, in this order. A top-level form is a window of its own; an MDI child form lives
-// in the client area of the application's MDI frame form and fills it when maximised.
+// A window. Creating a form from its layout (see streaming.h) runs its OnCreate and, when it is
+// visible, its OnShow; an MDI child form then becomes the active child and runs its OnActivate.
+// A top-level form runs OnActivate when its window becomes the active one. A top-level form is
+// a window of its own, its Width and Height those of its client area (BorderWidth lies around
+// it); an MDI child form lives in the client area of the application's MDI frame form and
+// fills it when maximised.
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
@@ -59,6 +62,8 @@ class TForm : public TWinControl {
 
   // Shows the window and brings it to the front.
   void ShowForm();
+  // Shows a hidden window without taking the focus from the active one.
+  void ShowWithoutActivating();
   // Closes the window as its close box would.
   void Close();
   bool Active() const;
@@ -116,6 +121,8 @@ class TForm : public TWinControl {
   TRef<TForm> activeChild_;
   TNotifyEvent onCreate_, onShow_, onActivate_, onDestroy_, onClose_;
   std::function<void()> onFreed_;
+  bool passiveShow_ =
+      false;  // shown without activating: the activation that follows is not the user's
 };
 
 // Message box flags and answers.
@@ -154,12 +161,16 @@ class TApplication : public TComponent {
   // in a message box under the application title with the stop icon.
   void ShowException(const std::string& message);
 
-  // A form of the program became the active window. An MDI frame form that becomes active
-  // right after another form of the program was active runs the OnActivate of its active
-  // child form (the focus comes back into the page). Message boxes and other applications in
-  // between break that chain.
+  // A form of the program became the active window: it runs its OnActivate. An MDI frame form
+  // that becomes active right after another form of the program was active also runs the
+  // OnActivate of its active child form (the focus comes back into the page). Message boxes
+  // and other applications in between break that chain. Hiding the active window of the
+  // program activates the main form.
   void FormActivated(TForm* form);
   void ForeignWindowActivated();
+  // The form of the program that was active last, or null after a message box or another
+  // application.
+  TForm* LastActiveForm() const { return lastActive_.get(); }
 
  private:
   std::string title_;

@@ -36,6 +36,7 @@ void HideMagnifierWithMainWindow() {
 }
 
 void RestoreMagnifierWithMainWindow() {
-  if (showingBeforeHide && frm_lupa) frm_lupa->ShowForm();
+  // Back on the screen, but the focus stays with the main window, where it was before "Schovat".
+  if (showingBeforeHide && frm_lupa) frm_lupa->ShowWithoutActivating();
   showingBeforeHide = false;
 }

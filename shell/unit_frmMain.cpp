@@ -229,10 +229,10 @@ void TfrmMain::OpenChapterPage(const ChapterRow& row) {
   const bool test = std::string_view(row.handler) == "MFceTest";
   const bool title = std::string_view(row.handler) == "MFceTitulni";
   if (test) HideEnlargedPicture();
-  CloseOpenPage();
+  // A page the program lacks leaves the open one as it is.
   const TFormClass* cls = FindFormClass(row.pageClass);
-  if (!cls)
-    throw Exception(std::string("The page ") + row.pageClass + " is not part of this program");
+  if (!cls) throw Exception(std::string("Kapitola ") + row.caption + " v programu chybí");
+  CloseOpenPage();
   CreateForm(*cls, this);
   openPage_ = ActiveMDIChild();
   if (TForm* page = openPage_.get()) {

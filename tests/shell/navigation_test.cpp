@@ -3,7 +3,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 
+#include <QMenu>
+
+#include "lessons/unit_frmFceElemGonOblouk.h"
 #include "lessons/unit_frmFceElemLin.h"
 #include "lessons/unit_frmFceGraf.h"
 #include "platform/jpeg.h"
@@ -14,19 +18,26 @@ namespace {
 // A presentation page as the contract describes it: publishes a timer when activated, shows
 // one step per tick, waits in step mode.
 std::vector<std::int64_t> steps;
+int activations = 0;
 VirtualClock* presentationClock = nullptr;
 
 class TfrmPresenter : public TForm {
  public:
   explicit TfrmPresenter(TComponent* owner) : TForm(owner) {}
   void Akce(TObject*) {
-    PublishStepTimer(this, interval, TNotifyEvent(this, &TfrmPresenter::Tick, "Tick"));
+    ++activations;
+    if (!opened_.exchange(true)) {
+      PublishStepTimer(this, interval, TNotifyEvent(this, &TfrmPresenter::Tick, "Tick"));
+    }
   }
   void Tick(TObject*) {
     steps.push_back(presentationClock->NowMs());
     if (!HaltForStepMode()) StepTimer->SetInterval(interval);
   }
   static inline int interval = 1000;
+
+ private:
+  std::atomic<bool> opened_{false};
 };
 
 TFormClass PresenterClass(const char* name, const char* layout) {
@@ -51,6 +62,7 @@ class NavigationTest : public ProgramTest {
   void SetUp() override {
     ProgramTest::SetUp();
     steps.clear();
+    activations = 0;
     presentationClock = &clock;
     TfrmPresenter::interval = 1000;
     // 1.3 (state D) and 4.1 (state F) become presentation pages of the fixture.
@@ -58,13 +70,19 @@ class NavigationTest : public ProgramTest {
     SetLayoutText("frmFceGraf", PresenterLayout("frmFceGraf", "TfrmFceGraf"));
     RegisterFormClass(PresenterClass("TfrmFceElemLin", "frmFceElemLin"));
     SetLayoutText("frmFceElemLin", PresenterLayout("frmFceElemLin", "TfrmFceElemLin"));
+    // 4.7 oblouková míra (state E): the pause button stays enabled in step mode.
+    RegisterFormClass(PresenterClass("TfrmFceElemGonOblouk", "frmFceElemGonOblouk"));
+    SetLayoutText("frmFceElemGonOblouk",
+                  PresenterLayout("frmFceElemGonOblouk", "TfrmFceElemGonOblouk"));
   }
   void TearDown() override {
     ProgramTest::TearDown();
     RegisterFormClass(TfrmFceGraf::FormClass());
     RegisterFormClass(TfrmFceElemLin::FormClass());
+    RegisterFormClass(TfrmFceElemGonOblouk::FormClass());
     SetLayoutText("frmFceGraf", "");
     SetLayoutText("frmFceElemLin", "");
+    SetLayoutText("frmFceElemGonOblouk", "");
   }
   // A click of the user on a tool button (nothing happens when it is disabled).
   void Press(TToolButton* b) { QTest::mouseClick(b->Widget(), Qt::LeftButton); }
@@ -231,10 +249,67 @@ TEST_F(NavigationTest, HidingWithoutATimerRemembersNothingAndOnlyARealShowCounts
   RestoreFromTaskbar();
   EXPECT_TRUE(frmMain->Visible());
   ExerciseTabIndex[7] = 3;
-  // Focus changes and repeated restores of a window that is showing are no "shown again".
+  // A restore of a window that is showing, its window shown again by the window system and
+  // focus changes are no "shown again".
   RestoreFromTaskbar();
-  Application->FormActivated(frmMain);
+  frmMain->Widget()->hide();
+  frmMain->Widget()->show();
+  QApplication::processEvents();
   EXPECT_EQ(ExerciseTabIndex[7], 3);
+}
+
+TEST_F(NavigationTest, HidingTheMagnifierWhileItIsActiveActivatesThePage) {
+  Open(4);
+  ASSERT_EQ(activations, 1);
+  ShowMagnifier();
+  Application->FormActivated(frm_lupa);  // the window system activates the magnifier
+  HideEnlargedPicture();
+  EXPECT_EQ(activations, 2) << "the focus came back into the page";
+  EXPECT_EQ(Application->LastActiveForm(), frmMain);
+  ShowMagnifier();
+  Application->FormActivated(frm_lupa);
+  frm_lupa->Close();  // its close box
+  EXPECT_EQ(activations, 3);
+}
+
+TEST_F(NavigationTest, TheMagnifierComesBackAfterHidingWithoutTakingTheFocus) {
+  Open(4);
+  ShowMagnifier();
+  Application->FormActivated(frm_lupa);
+  Application->FormActivated(frmMain);  // the user opens the menu "Schovat" is in
+  ASSERT_EQ(activations, 2);
+  frmMain->Schovat1Click(nullptr);
+  QApplication::processEvents();
+  RestoreFromTaskbar();
+  QApplication::processEvents();
+  EXPECT_TRUE(frm_lupa->Visible());
+  Application->FormActivated(frmMain);  // the user clicks into the page
+  EXPECT_EQ(activations, 2) << "no return from the magnifier: the page is not activated again";
+}
+
+TEST_F(NavigationTest, OnTheRadianPageThePauseButtonStepsInStepMode) {
+  Open(4);
+  Press(frmMain->btnKrokuj);
+  Open(20);  // state E keeps step mode on and the pause button enabled
+  EXPECT_TRUE(StepMode);
+  EXPECT_TRUE(frmMain->btnPozast->Enabled());
+  clock.Advance(5000);
+  ASSERT_EQ(steps, (std::vector<std::int64_t>{1000})) << "the first step, then it waits";
+  Press(frmMain->btnPozast);  // the page waits for a step: the next comes 100 ms later
+  clock.Advance(100);
+  EXPECT_EQ(steps, (std::vector<std::int64_t>{1000, 5100}));
+  clock.Advance(5000);
+  EXPECT_EQ(steps.size(), 2u) << "and waits again";
+}
+
+TEST_F(NavigationTest, OpeningASubmenuOfTheMenuBarHidesTheMagnifier) {
+  for (const char* item : {"Zalmira1", "M60Sbirka", "About1"}) {
+    ShowMagnifier();
+    QMenu* submenu = static_cast<TMenuItem*>(frmMain->FindComponent(item))->Action()->menu();
+    ASSERT_NE(submenu, nullptr) << item;
+    emit submenu->aboutToShow();
+    EXPECT_FALSE(frm_lupa->Visible()) << item;
+  }
 }
 
 }  // namespace
