@@ -1,6 +1,9 @@
 // Up-down arrows, page controls, combo and list boxes, radio and speed buttons.
 #include <QComboBox>
 #include <QTest>
+#include <QToolButton>
+
+#include "platform/imglist.h"
 
 #include "platform/buttons.h"
 #include "platform/comctrls.h"
@@ -155,6 +158,59 @@ TEST_F(ChoiceTest, SpeedButtonsClickTakeNoFocusAndStayDownInAGroup) {
   a->SetEnabled(false);
   QTest::mouseClick(a->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ChoiceTest, ToolButtonsTurnOverBeforeTheirClickSizeThemselvesAndShowTheirPictures) {
+  TComponent owner(nullptr);
+  auto* list = new TImageList(&owner);
+  list->SetWidth(46);
+  list->SetHeight(22);
+  for (QColor c : {QColor(Qt::red), QColor(Qt::blue)}) {
+    QImage img(46, 22, QImage::Format_ARGB32);
+    img.fill(c);
+    list->Add(img);
+  }
+  auto* bar = new TToolBar(&owner);
+  bar->SetBounds(0, 0, 400, 36);
+  bar->SetButtonWidth(65);
+  bar->SetButtonHeight(30);
+  bar->SetImages(list);
+  auto* check = new TToolButton(&owner);
+  check->SetParent(bar);
+  check->SetStyle(TToolButtonStyle::tbsCheck);
+  check->SetImageIndex(0);
+  auto* sized = new TToolButton(&owner);
+  sized->SetLeft(100);
+  sized->SetParent(bar);
+  sized->SetAutoSize(true);
+  bool downInClick = false;
+  int clicks = 0;
+  check->SetOnClick(TNotifyEvent([&](TObject*) { downInClick = check->Down(); }));
+  sized->SetOnClick(TNotifyEvent([&](TObject*) { ++clicks; }));
+  bar->Widget()->show();
+  QTest::mouseClick(check->Widget(), Qt::LeftButton);
+  EXPECT_TRUE(downInClick) << "a click of the user turns a check button over first";
+  QTest::mouseClick(check->Widget(), Qt::LeftButton);
+  EXPECT_FALSE(downInClick);
+  check->Click();
+  EXPECT_FALSE(check->Down()) << "a click from code runs OnClick only";
+  EXPECT_EQ(check->Width(), 65);
+  EXPECT_EQ(sized->Width(), 46 + 8) << "sized to its picture";
+  EXPECT_EQ(sized->Left(), 65) << "buttons follow each other";
+  QTest::mouseClick(sized->Widget(), Qt::LeftButton);
+  sized->SetEnabled(false);
+  QTest::mouseClick(sized->Widget(), Qt::LeftButton);
+  EXPECT_EQ(clicks, 1) << "a disabled button takes no click";
+  auto colour = [](TToolButton* b) {
+    return static_cast<QToolButton*>(b->Widget())
+        ->icon()
+        .pixmap(46, 22)
+        .toImage()
+        .pixelColor(20, 10);
+  };
+  EXPECT_EQ(colour(check), QColor(Qt::red));
+  check->SetImageIndex(1);
+  EXPECT_EQ(colour(check), QColor(Qt::blue));
 }
 
 }  // namespace

@@ -174,6 +174,40 @@ TEST_F(ControlsTest, FormEventsRunInOrderAndAnErrorInOneDoesNotStopTheOthers) {
   EXPECT_TRUE(g->Widget()->isVisible());
 }
 
+TEST_F(ControlsTest, AnMdiChildRunsCreateShowActivateAndGoesOnAfterAnError) {
+  TForm frame(nullptr);
+  frame.SetFormStyle(TFormStyle::fsMDIForm);
+  TForm* saved = Application->MainForm();
+  Application->SetMainForm(&frame);
+  const std::string child =
+      std::string(kFixture).replace(std::string(kFixture).find("Width = 300"), 11,
+                                    "FormStyle = fsMDIChild\n  Visible = True\n  Width = 300");
+  const struct {
+    const char* failing;  // the handler that raises, or none
+    std::vector<std::string> log;
+  } cases[] = {
+      {nullptr, {"create", "show", "activate"}},
+      {"OnCreate = FormCreate", {"show", "activate"}},
+      {"OnShow = FormShow", {"create", "activate"}},
+  };
+  for (const auto& c : cases) {
+    std::string text = child;
+    if (c.failing) {
+      std::string binding = c.failing;
+      text.replace(text.find(binding), binding.size(),
+                   binding.substr(0, binding.find('=') + 2) + "Fail");
+    }
+    boxes.clear();
+    TfrmFixture* f = Make(text);
+    f->RunCreationEvents();
+    EXPECT_EQ(f->log, c.log) << (c.failing ? c.failing : "no error");
+    EXPECT_EQ(boxes.size(), c.failing ? 1u : 0u);
+    EXPECT_EQ(frame.ActiveMDIChild(), f) << "the new child is the active one";
+  }
+  form_.reset();
+  Application->SetMainForm(saved);
+}
+
 TEST_F(ControlsTest, LaterControlsStackAboveEarlierOnesAndTakeTheClick) {
   TfrmFixture* f = Make();
   f->Widget()->resize(300, 200);
@@ -286,6 +320,7 @@ TEST_F(ControlsTest, MessageBoxesHaveCzechButtonsAndAnswerTheirIds) {
       {MB_YESNO | MB_ICONQUESTION, "Ano", IDYES},
       {MB_YESNO | MB_ICONQUESTION, "Ne", IDNO},
       {MB_OK | MB_ICONSTOP, "OK", IDOK},
+      {MB_YESNO | MB_ICONQUESTION, "Escape", IDNO},  // closing the box answers No
   };
   for (const auto& c : cases) {
     std::vector<std::string> seen;
@@ -298,6 +333,7 @@ TEST_F(ControlsTest, MessageBoxesHaveCzechButtonsAndAnswerTheirIds) {
         seen.push_back(b->text().toStdString());
         if (b->text() == c.press) b->click();
       }
+      if (std::string(c.press) == "Escape") QTest::keyClick(box, Qt::Key_Escape);
     });
     int result =
         Application->MessageBox("Skutečně si přejete skončit?", "Ukončení programu", c.flags);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "lessons/unit_frmFceVDf.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/stdctrls.h"
@@ -224,9 +225,84 @@ TEST_F(MagnifierTest, MenuBarItemsAndNavigationHideItRepeatDoesNot) {
   }
 }
 
+TEST_F(ShellTest, TheMenuTreeHoldsEveryChapterInItsSubmenu) {
+  // Each submenu with its items in order: chapter rows by number, other items by name.
+  const struct {
+    const char* menu;
+    const char* caption;
+    std::vector<std::string> items;
+  } tree[] = {
+      {"Zalmira1",
+       "Teorie",
+       {"N1Cojetofunkce1", "N13Vlastnostifunkce1", "13", "N4Elementrnfunkce1", "31"}},
+      {"N1Cojetofunkce1", "1. Úvod", {"2", "3", "4", "5", "6"}},
+      {"N13Vlastnostifunkce1", "2. Vlastnosti funkcí", {"7", "8", "9", "10", "11", "12"}},
+      {"N4Elementrnfunkce1",
+       "4. Elementární funkce",
+       {"14", "15", "16", "17", "18", "19", "M48Goniometricke", "27", "28", "29", "30"}},
+      {"M48Goniometricke", "4.7  Goniometrické funkce", {"20", "21", "22", "23", "24", "25", "26"}},
+      {"M60Sbirka", "Sbírka úloh", {"N1vod1", "N2Vlastnostifunkc1", "41", "N4Elementrnfunkce2"}},
+      {"N1vod1", "1. Úvod", {"M612Cojetofunkce", "M613Definicefunkce", "32", "33", "34"}},
+      {"N2Vlastnostifunkc1", "2. Vlastnosti funkcí", {"35", "36", "37", "38", "39", "40"}},
+      {"N4Elementrnfunkce2",
+       "4. Elementární funkce",
+       {"42", "43", "44", "45", "46", "47", "M648Goniometricke", "55", "56", "57", "58"}},
+      {"M648Goniometricke",
+       "4.7  Goniometrické funkce",
+       {"48", "49", "50", "51", "52", "53", "54"}},
+      {"About1", "Program", {"60", "61", "62"}},
+  };
+  for (const auto& sub : tree) {
+    auto* menu = static_cast<TMenuItem*>(frmMain->FindComponent(sub.menu));
+    ASSERT_NE(menu, nullptr) << sub.menu;
+    EXPECT_EQ(menu->Caption(), sub.caption) << sub.menu;
+    std::vector<std::string> names;
+    for (int i = 0; i < menu->Count(); ++i) names.push_back(menu->Items(i)->Name());
+    std::vector<std::string> expected;
+    for (const std::string& item : sub.items) {
+      bool row = std::isdigit(static_cast<unsigned char>(item[0]));
+      expected.push_back(row ? ChapterRowAt(std::stoi(item)).menuItem : item);
+    }
+    EXPECT_EQ(names, expected) << sub.menu;
+  }
+}
+
+// A page whose own opening fails still opens with its tool bar and number.
+class TfrmFailingPage : public TForm {
+ public:
+  explicit TfrmFailingPage(TComponent* owner) : TForm(owner) {}
+  void Akce(TObject*) { StrToFloat("abc"); }
+};
+
+TEST_F(ShellTest, APageWhoseOpeningFailsIsOpenAsFarAsItGot) {
+  RegisterFormClass(TFormClass::Of<TfrmFailingPage>("TfrmFceVDf", "frmFceVDf")
+                        .Handler("Akce", &TfrmFailingPage::Akce));
+  SetLayoutText("frmFceVDf", R"(
+object frmFceVDf: TfrmFceVDf
+  Color = clMoneyGreen
+  FormStyle = fsMDIChild
+  WindowState = wsMaximized
+  Visible = True
+  OnActivate = Akce
+end
+)");
+  Open(5);
+  RegisterFormClass(TfrmFceVDf::FormClass());
+  SetLayoutText("frmFceVDf", "");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "'abc' is not a valid floating point value.");
+  ASSERT_NE(frmMain->OpenPage(), nullptr);
+  EXPECT_EQ(frmMain->PageNo(), 4);
+  Buttons b = ToolbarNow();
+  EXPECT_TRUE(b.back && b.repeat && b.pause && b.stepMode && b.next && b.collection) << "state D";
+}
+
 TEST_F(ShellTest, ExitAsksAndOnNoChangesNothing) {
   Open(14);
   TForm* page = frmMain->OpenPage();
+  TTimer* timer = StepTimer.get();
+  ASSERT_NE(timer, nullptr) << "4.1 publishes its timer";
+  const bool running = timer->Enabled();
   answer = IDNO;
   frmMain->Konec1Click(nullptr);
   ASSERT_EQ(boxes.size(), 1u);
@@ -234,14 +310,23 @@ TEST_F(ShellTest, ExitAsksAndOnNoChangesNothing) {
   EXPECT_EQ(boxes[0].caption, "Ukončení programu");
   EXPECT_EQ(boxes[0].flags, 36);
   EXPECT_EQ(frmMain->OpenPage(), page);
+  EXPECT_EQ(StepTimer.get(), timer);
+  EXPECT_EQ(timer->Enabled(), running);
   EXPECT_NE(frm_lupa, nullptr);
   EXPECT_TRUE(display.calls.empty());
   EXPECT_FALSE(Application->Terminated());
-  // The window manager's close box asks the same.
+  // Closing the window otherwise (Alt+F4, the taskbar) asks the same.
   frmMain->Close();
   EXPECT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, "Skutečně si přejete skončit?");
   EXPECT_TRUE(frmMain->Visible());
+}
+
+TEST_F(ShellTest, ExitRestoresTheDisplayModeAlsoWhenNoneWasChanged) {
+  answer = IDYES;
+  frmMain->Konec1Click(nullptr);
+  EXPECT_EQ(display.calls, (std::vector<std::string>{"restore"}));
+  EXPECT_TRUE(Application->Terminated());
 }
 
 TEST_F(ShellTest, ExitOnYesRestoresTheDisplayModeOnceAndEnds) {
