@@ -4,8 +4,9 @@
 //   zpicc --layouts DIR --files DIR --out DIR
 //
 // Writes OUT/pictures/<name> (see RenderedPictureName), OUT/assets.qrc and the files beside the
-// program into OUT/appfiles/. Unchanged pictures are not rendered again. Fails (exit code 1)
-// on a source that is missing or does not render, listing every such problem.
+// program into OUT/appfiles/; OUT/keys/ remembers what each output was rendered from, so that
+// unchanged pictures are not rendered again. Fails (exit code 1) on a source that is missing or
+// does not render, listing every such problem.
 #include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
@@ -233,7 +234,10 @@ int main(int argc, char** argv) {
       QFile in(job.source);
       in.open(QIODevice::ReadOnly);
       QString key = JobKey(job, in.readAll());
-      QFile keyFile(job.output + ".key");
+      // The keys lie apart from the outputs, which are copied beside the program.
+      const QString keyPath =
+          outDir + "/keys/" + QDir(outDir).relativeFilePath(job.output) + ".key";
+      QFile keyFile(keyPath);
       if (QFileInfo(job.output).isFile() && keyFile.open(QIODevice::ReadOnly) &&
           QString::fromLatin1(keyFile.readAll()) == key) {
         continue;
@@ -245,7 +249,7 @@ int main(int argc, char** argv) {
         problems.push_back(job.relative.toStdString() + ": " + error);
         continue;
       }
-      WriteFile(job.output + ".key", key.toLatin1());
+      WriteFile(keyPath, key.toLatin1());
       ++rendered;
     }
   };
