@@ -84,41 +84,42 @@ T* TLiveGraph::Control(const std::string& name) const {
   return control;
 }
 
-TLiveGraph::TLiveGraph(TForm& page, LivePageSpec spec)
-    : TComponent(&page), page_(page), spec_(std::move(spec)) {
+TLiveGraph::TLiveGraph(TForm& page, LivePageSpec description)
+    : TComponent(&page), page_(page), description_(std::move(description)) {
   SetName(kComponentName);
-  for (const LiveParam& p : spec_.params) {
+  for (const LiveParam& p : description_.params) {
     Bundle b{p};
     b.edit = Control<TMaskEdit>("hodnota_" + p.name);
-    if (spec_.tenths) b.tenths = Control<TMaskEdit>("pom" + p.name);
+    if (description_.tenths) b.tenths = Control<TMaskEdit>("pom" + p.name);
     b.arrows = Control<TUpDown>("sipky_" + p.name);
     params_.push_back(b);
   }
   grafImg_ = Control<TImage>("grafImg");
-  if (spec_.warning) warning_ = Control<TControl>("upozorneni");
-  for (const std::string& name : spec_.liveControls) {
+  if (description_.warning) warning_ = Control<TControl>("upozorneni");
+  for (const std::string& name : description_.liveControls) {
     liveControls_.push_back(Control<TControl>(name));
   }
 
   revealStep_ = -1;
-  if (spec_.reveal) {
+  if (description_.reveal) {
     frame_ = Control<TShape>("obdelnik");
     frame_->Brush().SetColor(kDefinitionFrame);
     frame_->Invalidate();
     records_.push_back(std::make_unique<Tzaznam>());
-    records_.back()->Control1 = Control<TControl>(spec_.definition);
-    for (int i = 0; i < spec_.pauseRecords; ++i) records_.push_back(std::make_unique<Tzaznam>());
+    records_.back()->Control1 = Control<TControl>(description_.definition);
+    for (int i = 0; i < description_.pauseRecords; ++i)
+      records_.push_back(std::make_unique<Tzaznam>());
   }
 }
 
 void TLiveGraph::Start(TNotifyEvent reveal, TNotifyEvent update) {
   update_ = std::move(update);
   paramsChanged_ = true;
-  graf_ =
-      std::make_unique<Tgraf>(Toblast{0, grafImg_->Width(), 0, grafImg_->Height()}, spec_.scale);
-  const int interval = spec_.reveal ? 1000 : 10;
-  TNotifyEvent tick = spec_.reveal ? std::move(reveal) : update_;
-  if (spec_.publishTimer) {
+  graf_ = std::make_unique<Tgraf>(Toblast{0, grafImg_->Width(), 0, grafImg_->Height()},
+                                  description_.scale);
+  const int interval = description_.reveal ? 1000 : 10;
+  TNotifyEvent tick = description_.reveal ? std::move(reveal) : update_;
+  if (description_.publishTimer) {
     timer_ = PublishStepTimer(&page_, interval, std::move(tick));
   } else {
     auto* timer = new TTimer(&page_);
@@ -163,7 +164,7 @@ void TLiveGraph::ParamEdited() {
     }
     values.push_back(v);
   }
-  if (!spec_.tenths) return;
+  if (!description_.tenths) return;
   // Each write may come back here through TenthsChanged; the texts converge at once.
   for (size_t i = 0; i < params_.size(); ++i) params_[i].tenths->SetText(TenthsText(values[i]));
 }
@@ -221,11 +222,11 @@ void TLiveGraph::MarkDegenerate(int index, bool degenerate) {
 }
 
 std::string TLiveGraph::Number(double value) const {
-  return FloatToStr(RoundToDecimals(value, spec_.decimals));
+  return FloatToStr(RoundToDecimals(value, description_.decimals));
 }
 
 std::string TLiveGraph::Signed(double value) const {
-  const double r = RoundToDecimals(value, spec_.decimals);
+  const double r = RoundToDecimals(value, description_.decimals);
   return r < 0 ? "– " + FloatToStr(-r) : "+ " + FloatToStr(r);
 }
 

@@ -4,7 +4,7 @@
 //
 // A page states its parameters and controls in a LivePageSpec, creates one TLiveGraph in its
 // Akce and forwards its handlers to it:
-//   Akce        -> new TLiveGraph(*this, spec), the page's own opening work, then Start(...)
+//   Akce        -> new TLiveGraph(*this, description), the page's own opening work, then Start(...)
 //   zobrazeni   -> RevealTick()
 //   Proved(2)   -> ParamEdited()
 //   pomXChange  -> TenthsChanged(index of X)
@@ -55,8 +55,8 @@ struct LivePageSpec {
 class TLiveGraph : public TComponent {
  public:
   // Opening work before the page's own: RevealStep -1, the frame's brush, the step records.
-  // Raises Exception when the page lacks a control that the spec names.
-  TLiveGraph(TForm& page, LivePageSpec spec);
+  // Raises Exception when the page lacks a control that the description names.
+  TLiveGraph(TForm& page, LivePageSpec description);
 
   // Opening work after the page's own: ParamsChanged, the graph object over grafImg, and the
   // page timer (1000 ms with `reveal`, or 10 ms with `update` for a page without a reveal).
@@ -113,7 +113,7 @@ class TLiveGraph : public TComponent {
   T* Control(const std::string& name) const;
 
   TForm& page_;
-  LivePageSpec spec_;
+  LivePageSpec description_;
   std::vector<Bundle> params_;
   TShape* frame_ = nullptr;
   TImage* grafImg_ = nullptr;
