@@ -272,6 +272,21 @@ TEST_F(NavigationTest, HidingTheMagnifierWhileItIsActiveActivatesThePage) {
   EXPECT_EQ(activations, 3);
 }
 
+TEST_F(NavigationTest, WindowActivationEventsReachTheActivationRule) {
+  Open(4);
+  ShowMagnifier();
+  auto activate = [](TForm* form) {
+    QEvent e(QEvent::WindowActivate);
+    QApplication::sendEvent(form->Widget(), &e);
+  };
+  activate(frm_lupa);
+  EXPECT_EQ(Application->LastActiveForm(), frm_lupa);
+  activate(frmMain);
+  EXPECT_EQ(activations, 2) << "back from the magnifier";
+  activate(frmMain);
+  EXPECT_EQ(activations, 2) << "the same window again";
+}
+
 TEST_F(NavigationTest, TheMagnifierComesBackAfterHidingWithoutTakingTheFocus) {
   Open(4);
   ShowMagnifier();
