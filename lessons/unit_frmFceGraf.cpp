@@ -12,7 +12,8 @@ constexpr int kSteps = 60;
 constexpr int kLastStep = kSteps - 1;
 constexpr int kHaltStep = 41;
 // The first step of each sheet.
-const std::vector<int> kSheetStarts = {0, 22, 50};
+constexpr int kSheet2First = 22, kSheet3First = 50;
+const std::vector<int> kSheetStarts = {0, kSheet2First, kSheet3First};
 constexpr int kSheets = 3;
 
 // Sheets 1 (0-21) and 2 (22-49); records 50-59 stay empty, sheet 3 is coded in the tick.
@@ -85,6 +86,19 @@ const DelayTable kDelays(1000, {{0, 4000},
                                 {27, 2000},
                                 {36, 2000}});
 constexpr int kReplayPauseMs = 1000;
+
+// Sheets 1 and 2 play the script. At its first step a sheet hides what the other sheets left
+// on the screen and puts the definition back on top; at its last step the page waits.
+struct ScriptSheet {
+  int first, last;          // its steps
+  int hideFirst, hideLast;  // the records of the other script sheet
+  bool hidesSolutionButton;
+  bool hidesSheet3;
+};
+const std::array<ScriptSheet, 2> kScriptSheets = {{
+    {0, kSheet2First - 1, kSheet2First, kSheet3First - 1, true, false},
+    {kSheet2First, kSheet3First - 1, 0, kSheet2First - 1, false, true},
+}};
 
 // Sheet 3, steps 50 to 59: what each step shows and the pause after it where it is not the
 // sheet's 3000 ms.
@@ -166,66 +180,40 @@ void TfrmFceGraf::kontrola(TObject*) {
   const int step = stav.RevealStep;
   // Set on every tick, also in step mode: the interval a restart goes on with.
   timer_->SetInterval(step == 0 && stav.PreviousSheet == 2 ? kReplayPauseMs : kDelays.For(step));
-  if ((step == kSheetStarts[1] && stav.CurrentSheet == 1) ||
-      (step == kSheetStarts[2] && stav.CurrentSheet == 2)) {
+  if ((step == kSheet2First && stav.CurrentSheet == 1) ||
+      (step == kSheet3First && stav.CurrentSheet == 2)) {
     stav.PreviousSheet = stav.CurrentSheet;
     ++stav.CurrentSheet;
   }
-  switch (stav.CurrentSheet) {
-    case 1:
-      TickSheet1(step);
-      break;
-    case 2:
-      TickSheet2(step);
-      break;
-    case 3:
-      TickSheet3(step);
-      break;
-    default:
-      break;
+  if (stav.CurrentSheet == 1 || stav.CurrentSheet == 2) {
+    TickScriptSheet(stav.CurrentSheet, step);
+  } else if (stav.CurrentSheet == 3) {
+    TickSheet3(step);
   }
 }
 
-void TfrmFceGraf::TickSheet1(int step) {
-  if (step >= kSheetStarts[1]) return;
+void TfrmFceGraf::TickScriptSheet(int sheet, int step) {
+  const ScriptSheet& s = kScriptSheets.at(sheet - 1);
+  if (step < s.first || step > s.last) return;
   if (!StepMode) timer_->SetEnabled(true);
-  SetSheetButtons(btnListZpet, btnListDalsi, 1, kSheets);
-  if (step == 0) {
-    btnRes->Hide();
-    HideRecords(zaznamy, kSheetStarts[1], kSheetStarts[2] - 1);
+  SetSheetButtons(btnListZpet, btnListDalsi, sheet, kSheets);
+  if (step == s.first) {
+    if (s.hidesSolutionButton) btnRes->Hide();
+    if (s.hidesSheet3) HideSheet3();
+    HideRecords(zaznamy, s.hideFirst, s.hideLast);
     def01->Show();
     deftext01->Show();
     pr01->Hide();
   }
-  // The end of the sheet: the page waits for the student.
-  if (step == kSheetStarts[1] - 1) timer_->SetEnabled(false);
+  if (step == s.last) timer_->SetEnabled(false);
   if (!stav.SolutionRequested) HaltForStepMode();
   ShowStepRecord(zaznamy[step], timer_, btnRes);
   ++stav.RevealStep;
-  stav.PreviousSheet = 1;
-}
-
-void TfrmFceGraf::TickSheet2(int step) {
-  if (step < kSheetStarts[1] || step >= kSheetStarts[2]) return;
-  if (!StepMode) timer_->SetEnabled(true);
-  SetSheetButtons(btnListZpet, btnListDalsi, 2, kSheets);
-  if (step == kSheetStarts[1]) {
-    HideSheet3();
-    HideRecords(zaznamy, 0, kSheetStarts[1] - 1);
-    // The definition stays on top of sheet 2.
-    def01->Show();
-    deftext01->Show();
-    pr01->Hide();
-  }
-  if (step == kSheetStarts[2] - 1) timer_->SetEnabled(false);
-  if (!stav.SolutionRequested) HaltForStepMode();
-  ShowStepRecord(zaznamy[step], timer_, btnRes);
-  ++stav.RevealStep;
-  stav.PreviousSheet = 2;
+  stav.PreviousSheet = sheet;
 }
 
 void TfrmFceGraf::TickSheet3(int step) {
-  if (step < kSheetStarts[2]) return;
+  if (step < kSheet3First) return;
   // On this sheet step mode halts every step, the solution asked for or not.
   if (!HaltForStepMode()) {
     timer_->SetInterval(kSheet3PauseMs);
@@ -233,8 +221,8 @@ void TfrmFceGraf::TickSheet3(int step) {
   }
   SetSheetButtons(btnListZpet, btnListDalsi, 3, kSheets);
   btnRes->Hide();
-  if (stav.PreviousSheet != 3) HideRecords(zaznamy, 0, kSheetStarts[2] - 1);
-  const Sheet3Step& s = kSheet3.at(step - kSheetStarts[2]);
+  if (stav.PreviousSheet != 3) HideRecords(zaznamy, 0, kSheet3First - 1);
+  const Sheet3Step& s = kSheet3.at(step - kSheet3First);
   for (const char* name : s.show) {
     if (name) {
       if (TControl* c = Named(name)) c->Show();

@@ -37,8 +37,8 @@ class TfrmFceGraf : public TForm {
  private:
   TControl* Named(const char* name);
   void HideSheet3();
-  void TickSheet1(int step);
-  void TickSheet2(int step);
+  // Sheet 1 or 2: one step of the script.
+  void TickScriptSheet(int sheet, int step);
   void TickSheet3(int step);
 
   OpeningGuard opening_;

@@ -178,6 +178,24 @@ TEST_F(DefTest, TheExampleTextIsInTheBoxFontAndOnlyTheXOfCislaXIsItalic) {
   EXPECT_TRUE(chars[x].second.fontItalic());
 }
 
+// The rich texts that the page gives word for word, line by line.
+TEST_F(DefTest, KeepsItsGivenTexts) {
+  OpenPage();
+  const struct {
+    const char* box;
+    std::vector<std::string> lines;
+  } texts[] = {
+      {"text04", {"Vypočítané hodnoty obvykle zapisujeme do přehledné tabulky."}},
+      {"text_p01", {"Definičním oborem funkce je v našem příkladu podle ", "zadání množina"}},
+      {"text_p02", {"a oborem hodnot množina"}},
+  };
+  for (const auto& t : texts) {
+    auto* box = dynamic_cast<TRichEdit*>(C(t.box));
+    ASSERT_TRUE(box) << t.box;
+    EXPECT_EQ(box->Lines().Lines(), t.lines) << t.box;
+  }
+}
+
 TEST_F(DefTest, LayoutStacksTheStagesAndFitsThePage) {
   OpenPage();
   auto bounds = [](TControl* c) {

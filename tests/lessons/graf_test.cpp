@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "lessons/unit_frmFceGraf.h"
+#include "platform/extctrls.h"
+#include "platform/stdctrls.h"
 #include "tests/shell/program_fixture.h"
 
 namespace {
@@ -313,8 +315,9 @@ TEST_F(GrafTest, OpensOncePerInstanceAndAfreshOnReopening) {
   Press(frmFceGraf->btnListDalsi);
   clock.Advance(3000);
   TTimer* timer = StepTimer.get();
-  // Activated again (focus back from the magnifier): no second script, timer or presentation.
-  Dispatch([&] { frmFceGraf->Akce(nullptr); });
+  // Activated again (focus back from the magnifier): the form's OnActivate runs again, but there
+  // is no second script, timer or presentation.
+  Dispatch([&] { frmFceGraf->Activate(); });
   EXPECT_EQ(StepTimer.get(), timer);
   int timers = 0;
   for (int i = 0; i < frmFceGraf->ComponentCount(); ++i) {
@@ -342,7 +345,7 @@ TEST_F(GrafTest, OpensOncePerInstanceAndAfreshOnReopening) {
 }
 
 // Pictures that the script shows one after another at one place: each exactly the size of the
-// place, so the later covers the earlier whole.
+// place, opaque and above the one before, so the later covers the earlier whole.
 TEST_F(GrafTest, StackedPicturesShareTheirPlaceAndFillIt) {
   OpenPage();
   std::vector<std::vector<std::string>> stacks = {
@@ -353,8 +356,13 @@ TEST_F(GrafTest, StackedPicturesShareTheirPlaceAndFillIt) {
     std::string n = "graf0" + std::to_string(g);
     stacks.push_back({n, n + "b", n + "c"});
   }
+  // The stacking order of the widgets: a later sibling is drawn above an earlier one.
+  auto level = [](TControl* c) {
+    return c->Widget()->parentWidget()->children().indexOf(c->Widget());
+  };
   for (const auto& stack : stacks) {
     TControl* first = C(stack.front());
+    TControl* below = nullptr;
     for (const std::string& name : stack) {
       SCOPED_TRACE(name);
       auto* image = dynamic_cast<TImage*>(C(name));
@@ -366,8 +374,57 @@ TEST_F(GrafTest, StackedPicturesShareTheirPlaceAndFillIt) {
       EXPECT_EQ(image->Picture().Width(), image->Width());
       EXPECT_EQ(image->Picture().Height(), image->Height());
       EXPECT_FALSE(image->Transparent());
+      EXPECT_FALSE(image->Picture().Image().hasAlphaChannel());
+      if (below) {
+        EXPECT_EQ(image->Widget()->parentWidget(), below->Widget()->parentWidget());
+        EXPECT_GT(level(image), level(below)) << "above " << below->Name();
+      }
+      below = image;
     }
   }
+}
+
+// Every control of the page lies within the page's 800 x 545 pixels, every picture is opaque
+// and has the size of its box.
+TEST_F(GrafTest, EveryControlFitsThePageAndEveryPictureItsBox) {
+  OpenPage();
+  int pictures = 0;
+  for (int i = 0; i < frmFceGraf->ControlCount(); ++i) {
+    TControl* c = frmFceGraf->Controls(i);
+    SCOPED_TRACE(c->Name());
+    EXPECT_GE(c->Left(), 0);
+    EXPECT_GE(c->Top(), 0);
+    EXPECT_LE(c->Left() + c->Width(), 800);
+    EXPECT_LE(c->Top() + c->Height(), 545);
+    if (auto* image = dynamic_cast<TImage*>(c)) {
+      ++pictures;
+      EXPECT_EQ(image->Picture().Width(), image->Width());
+      EXPECT_EQ(image->Picture().Height(), image->Height());
+      EXPECT_FALSE(image->Picture().Image().hasAlphaChannel());
+    }
+  }
+  EXPECT_EQ(pictures, 61);
+}
+
+// The texts that the page gives word for word.
+TEST_F(GrafTest, KeepsItsGivenTexts) {
+  OpenPage();
+  auto* t36 = dynamic_cast<TMemo*>(C("text3_6"));
+  auto* t37 = dynamic_cast<TMemo*>(C("text3_7"));
+  auto* t38 = dynamic_cast<TMemo*>(C("text3_8"));
+  ASSERT_TRUE(t36 && t37 && t38);
+  ASSERT_EQ(t36->Lines().Count(), 6);
+  EXPECT_EQ(t36->Lines()[0], "Je třeba zdůraznit, že graf často působí, jako by jeho část byla ");
+  EXPECT_EQ(t36->Lines()[5], "dělalo stejné problémy jako počítači (viz Úmluva).");
+  EXPECT_EQ(t37->Lines().Lines(),
+            (std::vector<std::string>{"Když si vypočítáme několik bodů ",
+                                      "v blízkosti svislé asymptoty, vidíme, ",
+                                      "že se hodnoty prudce snižují:"}));
+  EXPECT_EQ(t38->Lines().Lines(),
+            (std::vector<std::string>{"Definovat přesně asymptotu s našimi znalostmi zatím "
+                                      "nedokážeme. Přesto ji neopomineme, protože se s ní setkáme ",
+                                      "i u některých elementárních funkcí."}));
+  EXPECT_EQ(frmFceGraf->btnRes->Caption(), "řešení");
 }
 
 }  // namespace
