@@ -34,10 +34,17 @@ constexpr Sablona kSablony[] = {
     {"btnArctg", "arctg(", ")", 5, true},     {"btnArccotg", "arccotg(", ")", 7, true},
 };
 
-// The page's state. The timer and the remembered button die with the page; the references
-// empty themselves then.
-std::unique_ptr<Tgraf> graf;
-Toblast oblast;
+// The page's graph object and its drawing area, owned by the page so that they go with it.
+class TSlozeneGraf : public TComponent {
+ public:
+  explicit TSlozeneGraf(TComponent* owner) : TComponent(owner) {}
+  Toblast oblast;
+  std::unique_ptr<Tgraf> graf;
+};
+
+// The page's state. The graph object, the timer and the remembered button die with the page;
+// the references empty themselves then.
+TRef<TSlozeneGraf> PageGraf;
 TRef<TTimer> ViewTimer;
 bool ViewPending = false;
 TRef<TControl> LastViewButton;
@@ -49,7 +56,7 @@ QString Q(std::string_view s) {
 }  // namespace
 
 const Tgraf* SlozeneGraf() {
-  return graf.get();
+  return PageGraf ? PageGraf->graf.get() : nullptr;
 }
 
 const TFormClass& TfrmFceSlozene::FormClass() {
@@ -88,8 +95,48 @@ void EnableViewButtons(TfrmFceSlozene& f, bool enabled) {
 
 // A fresh graph object in the start view.
 void NewGraf(TfrmFceSlozene& f) {
-  oblast = Toblast{0, f.grafImg->Width(), 0, f.grafImg->Height()};
-  graf = std::make_unique<Tgraf>(oblast, kStartScale);
+  if (!PageGraf || PageGraf->Owner() != &f) PageGraf = new TSlozeneGraf(&f);
+  PageGraf->oblast = Toblast{0, f.grafImg->Width(), 0, f.grafImg->Height()};
+  PageGraf->graf = std::make_unique<Tgraf>(PageGraf->oblast, kStartScale);
+}
+
+Tgraf& Graf() {
+  return *PageGraf->graf;
+}
+
+// The action of a view button on the current view.
+void MoveView(TfrmFceSlozene& f, TControl* b) {
+  Tgraf& g = Graf();
+  if (b == f.btnUp) {
+    g.YMax += 1;
+    g.YMin += 1;
+  } else if (b == f.btnDown) {
+    g.YMax -= 1;
+    g.YMin -= 1;
+  } else if (b == f.btnLeft) {
+    g.XMin -= 1;
+    g.XMax -= 1;
+  } else if (b == f.btnRight) {
+    g.XMin += 1;
+    g.XMax += 1;
+  } else if (b == f.btnPlus) {
+    if (g.Scale < 320) {
+      // Halving the top-left corner keeps a centred view centred (up to one unit).
+      g.XMin /= 2;
+      g.YMax /= 2;
+      g.SetScale(2 * g.Scale);
+      f.btnMinus->SetEnabled(true);
+      if (2 * g.Scale > 160) f.btnPlus->SetEnabled(false);
+    }
+  } else if (b == f.btnMinus) {
+    if (g.Scale > 5) {
+      g.XMin *= 2;
+      g.YMax *= 2;
+      g.SetScale(g.Scale / 2);
+      f.btnPlus->SetEnabled(true);
+      if (g.Scale / 2 < 5) f.btnMinus->SetEnabled(false);
+    }
+  }
 }
 
 }  // namespace
@@ -106,8 +153,6 @@ void TfrmFceSlozene::Akce(TObject*) {
   timer->SetEnabled(true);
   ViewTimer = timer;
   funkce->SetColor(0xF2F2F2);
-  // The selection stays while an insertion button has the focus, so that it can wrap it.
-  funkce->SetHideSelection(false);
 }
 
 void TfrmFceSlozene::Proved(TObject* Sender) {
@@ -124,35 +169,8 @@ void TfrmFceSlozene::Aktualizace(TObject*) {
       NewGraf(*this);
       EnableViewButtons(*this, true);
     }
-  } else if (b == btnUp) {
-    graf->YMax += 1;
-    graf->YMin += 1;
-  } else if (b == btnDown) {
-    graf->YMax -= 1;
-    graf->YMin -= 1;
-  } else if (b == btnLeft) {
-    graf->XMin -= 1;
-    graf->XMax -= 1;
-  } else if (b == btnRight) {
-    graf->XMin += 1;
-    graf->XMax += 1;
-  } else if (b == btnPlus) {
-    if (graf->Scale < 320) {
-      // Halving the top-left corner keeps a centred view centred (up to one unit).
-      graf->XMin /= 2;
-      graf->YMax /= 2;
-      graf->SetScale(2 * graf->Scale);
-      btnMinus->SetEnabled(true);
-      if (2 * graf->Scale > 160) btnPlus->SetEnabled(false);
-    }
-  } else if (b == btnMinus) {
-    if (graf->Scale > 5) {
-      graf->XMin *= 2;
-      graf->YMax *= 2;
-      graf->SetScale(graf->Scale / 2);
-      btnPlus->SetEnabled(true);
-      if (graf->Scale / 2 < 5) btnMinus->SetEnabled(false);
-    }
+  } else {
+    MoveView(*this, b);
   }
   VykresliGraf(funkce->Text());
   ViewPending = false;
@@ -161,12 +179,12 @@ void TfrmFceSlozene::Aktualizace(TObject*) {
 void TfrmFceSlozene::VykresliGraf(const std::string& text) {
   postfix->SetCaption("");
   if (text.empty()) {
-    graf->DrawGrid(*grafImg);
+    Graf().DrawGrid(*grafImg);
     return;
   }
   TokenList list;
   if (ParseExpression(text, list)) {
-    graf->DrawGraph(*grafImg, std::move(list), kGraphColour, true);
+    Graf().DrawGraph(*grafImg, std::move(list), kGraphColour, true);
     return;
   }
   // Stop before the modal message, so that no tick runs under it.
@@ -174,7 +192,7 @@ void TfrmFceSlozene::VykresliGraf(const std::string& text) {
   ViewPending = true;
   EnableViewButtons(*this, false);
   NewGraf(*this);
-  graf->DrawGrid(*grafImg);
+  Graf().DrawGrid(*grafImg);
   Application->MessageBox("Funkce byla chybně zadána.", "chyba", MB_OK);
 }
 
@@ -205,5 +223,5 @@ void TfrmFceSlozene::Vymaz(TObject*) {
   funkce->SetText("");
   EnableViewButtons(*this, false);
   NewGraf(*this);
-  graf->DrawGrid(*grafImg);
+  Graf().DrawGrid(*grafImg);
 }

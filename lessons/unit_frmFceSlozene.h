@@ -46,5 +46,6 @@ class TfrmFceSlozene : public TForm {
 
 extern TfrmFceSlozene* frmFceSlozene;
 
-// The page's graph object (its current view), or null before the page was first shown.
+// The graph object (the current view) of the open page, or null before it was first shown and
+// after it closed.
 const Tgraf* SlozeneGraf();

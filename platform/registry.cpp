@@ -285,6 +285,8 @@ void RegisterControls() {
 
   Reg<TEdit>("TEdit", "TWinControl")
       .Bool("ReadOnly", &TEdit::SetReadOnly)
+      .Bool("HideSelection", &TEdit::SetHideSelection)
+      .Bool("AutoSelect", &TEdit::SetAutoSelect)
       .Int("MaxLength", &TEdit::SetMaxLength)
       .Prop("CharCase",
             [](TEdit& t, const LayoutValue& v, LoadContext& c) {
