@@ -1,5 +1,6 @@
 #include "lessons/live_graph.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -84,7 +85,7 @@ T* TLiveGraph::Control(const std::string& name) const {
   return control;
 }
 
-TLiveGraph::TLiveGraph(TForm& page, LivePageSpec description)
+TLiveGraph::TLiveGraph(TForm& page, LivePageDescription description)
     : TComponent(&page), page_(page), description_(std::move(description)) {
   SetName(kComponentName);
   for (const LiveParam& p : description_.params) {
@@ -94,7 +95,9 @@ TLiveGraph::TLiveGraph(TForm& page, LivePageSpec description)
     b.arrows = Control<TUpDown>("sipky_" + p.name);
     params_.push_back(b);
   }
-  grafImg_ = Control<TImage>("grafImg");
+  for (const std::string& name : description_.pictures) {
+    areas_.emplace_back().image = Control<TImage>(name);
+  }
   if (description_.warning) warning_ = Control<TControl>("upozorneni");
   for (const std::string& name : description_.liveControls) {
     liveControls_.push_back(Control<TControl>(name));
@@ -115,8 +118,10 @@ TLiveGraph::TLiveGraph(TForm& page, LivePageSpec description)
 void TLiveGraph::Start(TNotifyEvent reveal, TNotifyEvent update) {
   update_ = std::move(update);
   paramsChanged_ = true;
-  graf_ = std::make_unique<Tgraf>(Toblast{0, grafImg_->Width(), 0, grafImg_->Height()},
-                                  description_.scale);
+  for (Area& a : areas_) {
+    a.graf = std::make_unique<Tgraf>(Toblast{0, a.image->Width(), 0, a.image->Height()},
+                                     description_.scale);
+  }
   const int interval = description_.reveal ? 1000 : 10;
   TNotifyEvent tick = description_.reveal ? std::move(reveal) : update_;
   if (description_.publishTimer) {
@@ -172,7 +177,10 @@ void TLiveGraph::ParamEdited() {
 void TLiveGraph::TenthsChanged(int index) {
   const Bundle& b = params_.at(index);
   double tenths = 0;
-  if (!TryStrToFloat(b.tenths->Text(), tenths)) return;
+  if (!TryStrToFloat(b.tenths->Text(), tenths)) {
+    if (description_.tenthsErrorClears) paramsChanged_ = false;
+    return;
+  }
   const double value = RoundTripText(tenths * 0.1);
   // Compared by value, not by text: a typed «-0» or «-0,» must keep its minus sign so that the
   // user can go on to «-0,5».
@@ -182,6 +190,13 @@ void TLiveGraph::TenthsChanged(int index) {
 }
 
 void TLiveGraph::Update(const std::function<void(const std::vector<double>&)>& page) {
+  for (const Bundle& b : params_) {
+    const std::vector<std::string>& pause = description_.pauseTexts;
+    if (std::find(pause.begin(), pause.end(), b.edit->Text()) != pause.end()) {
+      paramsChanged_ = false;
+      return;
+    }
+  }
   if (!paramsChanged_) return;
   // Cleared at the end even when the page's code fails, so that a failure is reported once
   // and not every 10 ms; the clamps' own change events are consumed by this update.
@@ -208,12 +223,17 @@ void TLiveGraph::Update(const std::function<void(const std::vector<double>&)>& p
   page(values);
 }
 
-bool TLiveGraph::Draw(const std::string& expression, TColor colour) {
+bool TLiveGraph::Draw(const std::string& expression, TColor colour, int picture) {
+  Area& a = areas_.at(picture);
   TokenList list;
-  if (!ParseExpression(expression, list)) return false;
-  graf_->DrawGraph(*grafImg_, std::move(list), colour, true);
-  drawnExpression_ = expression;
-  drawnColour_ = colour;
+  if (!ParseExpression(expression, list)) {
+    a.graf->DrawGrid(*a.image);
+    a.drawn.clear();
+    return false;
+  }
+  a.graf->DrawGraph(*a.image, std::move(list), colour, true);
+  a.drawn = expression;
+  a.colour = colour;
   return true;
 }
 
@@ -232,6 +252,23 @@ std::string TLiveGraph::Signed(double value) const {
 
 std::string TLiveGraph::Term(double value) {
   return FloatToStr(value);
+}
+
+std::string TLiveGraph::TypedTerm(const std::string& typed, double value) {
+  if (value == 0) return "0";  // never «-0»
+  // -?digits(,digits)?: what the expression language reads as a number.
+  size_t i = !typed.empty() && typed[0] == '-' ? 1 : 0;
+  auto digits = [&] {
+    const size_t start = i;
+    while (i < typed.size() && typed[i] >= '0' && typed[i] <= '9') ++i;
+    return i > start;
+  };
+  bool plain = digits();
+  if (plain && i < typed.size() && typed[i] == ',') {
+    ++i;
+    plain = digits();
+  }
+  return plain && i == typed.size() ? typed : Term(value);
 }
 
 std::string TLiveGraph::FollowingTerm(const std::string& text) {

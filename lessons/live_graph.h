@@ -2,8 +2,8 @@
 // then a 10 ms poll that clamps the parameters, lets the page rewrite its property texts and
 // redraws the graph whenever a parameter edit changed.
 //
-// A page states its parameters and controls in a LivePageSpec, creates one TLiveGraph in its
-// Akce and forwards its handlers to it:
+// A page states its parameters and controls in a LivePageDescription, creates one TLiveGraph in
+// its Akce and forwards its handlers to it:
 //   Akce        -> new TLiveGraph(*this, description), the page's own opening work, then Start(...)
 //   zobrazeni   -> RevealTick()
 //   Proved(2)   -> ParamEdited()
@@ -38,7 +38,7 @@ struct LiveParam {
   double low = -20, high = 20;  // typed values beyond are clamped to these
 };
 
-struct LivePageSpec {
+struct LivePageDescription {
   std::vector<LiveParam> params;  // in the page's order: the order of conversion and clamping
   bool tenths = true;             // the arrows count tenths in the hidden edits pomX
   bool reveal = true;             // frame, records, then the live part; else live at once
@@ -47,8 +47,13 @@ struct LivePageSpec {
   std::vector<std::string> liveControls;  // shown when the reveal ends
   bool warning = false;                   // the page has `upozorneni`, hidden when the reveal ends
   int decimals = 1;                       // of the numbers written on the labels
-  int scale = 18;                         // pixels per unit of the graph
-  bool publishTimer = false;              // the page timer becomes the shell's StepTimer
+  std::vector<std::string> pictures = {"grafImg"};  // one graph object over each
+  int scale = 18;                                   // pixels per unit of the graphs
+  bool publishTimer = false;                        // the page timer becomes the shell's StepTimer
+  // Half-typed texts («-», «-0,»): while an edit holds one exactly, the update does nothing and
+  // the change is dropped, so that a number is not drawn before it is complete.
+  std::vector<std::string> pauseTexts;
+  bool tenthsErrorClears = false;  // a hidden edit that holds no number drops the change
 };
 
 // The state of one live page: owned by the page (so it dies with it) and named "LiveGraph".
@@ -56,9 +61,9 @@ class TLiveGraph : public TComponent {
  public:
   // Opening work before the page's own: RevealStep -1, the frame's brush, the step records.
   // Raises Exception when the page lacks a control that the description names.
-  TLiveGraph(TForm& page, LivePageSpec description);
+  TLiveGraph(TForm& page, LivePageDescription description);
 
-  // Opening work after the page's own: ParamsChanged, the graph object over grafImg, and the
+  // Opening work after the page's own: ParamsChanged, a graph object over each picture, and the
   // page timer (1000 ms with `reveal`, or 10 ms with `update` for a page without a reveal).
   void Start(TNotifyEvent reveal, TNotifyEvent update);
 
@@ -74,13 +79,17 @@ class TLiveGraph : public TComponent {
   // into the visible edit unless that already shows the same value.
   void TenthsChanged(int index);
 
-  // The 10 ms poll: when a parameter changed, clamps them in order, reads their values (a zero
-  // is always +0) and hands them to `page`; ParamsChanged is cleared at the end in any case.
+  // The 10 ms poll: when a parameter changed and no edit holds a half-typed text, clamps them
+  // in order, reads their values (a zero is always +0) and hands them to `page`; ParamsChanged
+  // is cleared at the end in any case.
   void Update(const std::function<void(const std::vector<double>& values)>& page);
 
-  // Parses the expression and, when the engine accepts it, draws it over a fresh grid.
-  // Returns whether it was drawn.
-  bool Draw(const std::string& expression, TColor colour);
+  // Parses the expression and, when the engine accepts it, draws it over a fresh grid into the
+  // picture `picture` of the description; otherwise the picture shows the empty grid, so that
+  // no graph stays under texts that describe other values. Returns whether it was drawn.
+  bool Draw(const std::string& expression, TColor colour, int picture = 0);
+  // The graph object of a picture, whose view the page may move after Start.
+  Tgraf& Graf(int picture = 0) const { return *areas_.at(picture).graf; }
 
   // Colours the edit of parameter `index` for a degenerate value or back to the page colour.
   void MarkDegenerate(int index, bool degenerate);
@@ -92,15 +101,19 @@ class TLiveGraph : public TComponent {
 
   // The text of a value for an expression: general format, unrounded.
   static std::string Term(double value);
+  // The text of a value as typed, for pages that draw the typed texts: kept when it is a plain
+  // decimal number («-1,50»), else (a «+», blanks, an exponent, «1,») the value's own text, so
+  // that the engine reads every term; a zero is "0".
+  static std::string TypedTerm(const std::string& typed, double value);
   // A term that follows another: a "+" in front unless the text brings its own minus.
   static std::string FollowingTerm(const std::string& text);
 
   bool ParamsChanged() const { return paramsChanged_; }
   int RevealStep() const { return revealStep_; }
   TTimer* Timer() const { return timer_.get(); }
-  // The last expression handed to the engine that was drawn, and its colour.
-  const std::string& DrawnExpression() const { return drawnExpression_; }
-  TColor DrawnColour() const { return drawnColour_; }
+  // The expression that a picture shows (empty for the grid alone), and its colour.
+  const std::string& DrawnExpression(int picture = 0) const { return areas_.at(picture).drawn; }
+  TColor DrawnColour(int picture = 0) const { return areas_.at(picture).colour; }
 
  private:
   struct Bundle {
@@ -109,24 +122,27 @@ class TLiveGraph : public TComponent {
     TMaskEdit* tenths = nullptr;
     TUpDown* arrows = nullptr;
   };
+  struct Area {
+    TImage* image = nullptr;
+    std::unique_ptr<Tgraf> graf;
+    std::string drawn;
+    TColor colour = 0;
+  };
   template <class T>
   T* Control(const std::string& name) const;
 
   TForm& page_;
-  LivePageSpec description_;
+  LivePageDescription description_;
   std::vector<Bundle> params_;
   TShape* frame_ = nullptr;
-  TImage* grafImg_ = nullptr;
+  std::vector<Area> areas_;
   TControl* warning_ = nullptr;
   std::vector<TControl*> liveControls_;
   std::vector<std::unique_ptr<Tzaznam>> records_;
-  std::unique_ptr<Tgraf> graf_;
   TRef<TTimer> timer_;
   TNotifyEvent update_;
   int revealStep_ = -1;
   bool paramsChanged_ = false;
-  std::string drawnExpression_;
-  TColor drawnColour_ = 0;
 };
 
 // The live state of a page, or null before its Akce ran.

@@ -12,17 +12,17 @@ namespace {
 // The page's live state; it belongs to the open page instance and dies with it.
 TRef<TLiveGraph> live;
 
-LivePageSpec Spec() {
-  LivePageSpec s;
-  s.params = {{"A"}, {"B"}, {"C"}};
-  s.definition = "img01";
-  s.liveControls = {
+LivePageDescription Description() {
+  LivePageDescription d;
+  d.params = {{"A"}, {"B"}, {"C"}};
+  d.definition = "img01";
+  d.liveControls = {
       "text_y",    "hodnota_A",    "sipky_A", "text_x2",  "text_na2", "hodnota_B", "sipky_B",
       "text_x",    "hodnota_C",    "sipky_C", "grafImg",  "zavorky",  "ptext01",   "ptext02",
       "ptext03",   "ptext04",      "ptext05", "par01_x1", "par02_x2", "par03_y",   "par04_vrchol",
       "par05_min", "par06_sudost", "par05a",  "par05b",   "par05_a",  "par05_m",   "par05_n"};
-  s.warning = true;
-  return s;
+  d.warning = true;
+  return d;
 }
 
 // A factor of the factored form for the rounded root r: "(x – r)", "x" or "(x + |r|)".
@@ -44,7 +44,7 @@ std::string Coefficient(double a) {
 void TfrmFceElemKvadr::Akce(TObject*) {
   if (opened_) return;
   opened_ = true;
-  live = new TLiveGraph(*this, Spec());
+  live = new TLiveGraph(*this, Description());
   hodnota_A->SetText("1");
   hodnota_B->SetText("0");
   hodnota_C->SetText("0");

@@ -9,15 +9,27 @@ namespace {
 // The page's live state; it belongs to the open page instance and dies with it.
 TRef<TLiveGraph> live;
 
-LivePageSpec Spec() {
-  LivePageSpec s;
-  s.params = {{"A"}, {"B"}};
-  s.definition = "img";
-  s.liveControls = {"y",         "hodnota_A", "sipky_A",         "x",
-                    "hodnota_B", "sipky_B",   "popis_monotonie", "popis_prosta",
-                    "ptext01",   "ptext02",   "par01_x",         "par02_y"};
-  s.publishTimer = true;
-  return s;
+LivePageDescription Description() {
+  LivePageDescription d;
+  d.params = {{"A"}, {"B"}};
+  d.definition = "img";
+  // The subjects "Funkce" of the two property sentences are the page's own captions.
+  d.liveControls = {"y",
+                    "hodnota_A",
+                    "sipky_A",
+                    "x",
+                    "hodnota_B",
+                    "sipky_B",
+                    "podmet_monotonie",
+                    "popis_monotonie",
+                    "podmet_prosta",
+                    "popis_prosta",
+                    "ptext01",
+                    "ptext02",
+                    "par01_x",
+                    "par02_y"};
+  d.publishTimer = true;
+  return d;
 }
 
 }  // namespace
@@ -25,7 +37,7 @@ LivePageSpec Spec() {
 void TfrmFceElemLin::Akce(TObject*) {
   if (opened_) return;
   opened_ = true;
-  live = new TLiveGraph(*this, Spec());
+  live = new TLiveGraph(*this, Description());
   live->Start(TNotifyEvent(this, &TfrmFceElemLin::zobrazeni, "zobrazeni"),
               TNotifyEvent(this, &TfrmFceElemLin::aktualizace, "aktualizace"));
   // The picture stays empty until the first drawing.
@@ -90,6 +102,7 @@ const TFormClass& TfrmFceElemLin::FormClass() {
           .Handler("Proved", &TfrmFceElemLin::Proved)
           .Handler("pomAChange", &TfrmFceElemLin::pomAChange)
           .Handler("pomBChange", &TfrmFceElemLin::pomBChange)
-          .Requires({"obdelnik", "img", "y", "x", "ptext01", "ptext02"});
+          .Requires({"obdelnik", "img", "y", "x", "podmet_monotonie", "podmet_prosta", "ptext01",
+                     "ptext02"});
   return cls;
 }

@@ -1,5 +1,6 @@
 // Page 4.2  Kvadratická funkce: every property text and visibility for typed a, b and c, the
-// warning for a = 0, the double root decided exactly, and the graph's pixels.
+// warning for a = 0, the double root decided exactly, the graph's pixels, and a value the engine
+// cannot read.
 #include "lessons/unit_frmFceElemKvadr.h"
 #include "tests/lessons/live_page_fixture.h"
 
@@ -69,12 +70,16 @@ TEST_F(ElemKvadrTest, PropertiesVisibilityAndExpressionFollowTheParameters) {
     }
     EXPECT_EQ(page->upozorneni->Visible(), !k.quadratic);
     for (TControl* t : {page->par02_x2, page->ptext02, page->ptext03}) {
-      if (k.quadratic) EXPECT_EQ(t->Visible(), k.roots) << t->Name();
+      if (k.quadratic) {
+        EXPECT_EQ(t->Visible(), k.roots) << t->Name();
+      }
     }
     EXPECT_FALSE(page->ptext02->Visible() && !k.quadratic);
     EXPECT_EQ(page->zavorky->Caption(), k.zavorky);
     EXPECT_EQ(page->par01_x1->Caption(), k.x1);
-    if (k.x2) EXPECT_EQ(page->par02_x2->Caption(), k.x2);
+    if (k.x2) {
+      EXPECT_EQ(page->par02_x2->Caption(), k.x2);
+    }
     EXPECT_EQ(page->par03_y->Caption(), k.y);
     EXPECT_EQ(page->par04_vrchol->Caption(), k.vrchol);
     if (k.quadratic) {
@@ -105,6 +110,46 @@ TEST_F(ElemKvadrTest, TheParabolaTouchesTheOriginAndTheLineIsDrawnPaler) {
   Set("0", "2", "1");
   EXPECT_EQ(Pixel(page->grafImg, 162, 144), 0xFF5B5B);  // [0; 1] on y = 2x + 1
   EXPECT_FALSE(AnyInRows(page->grafImg, 255, 0, 336));
+}
+
+// Typed key by key from a = 0, «0,000001» passes through texts that still read 0 and then
+// describes a parabola whose expression the engine cannot read: the pale line of a = 0 must not
+// stay under those texts.
+TEST_F(ElemKvadrTest, AValueTheEngineCannotReadReplacesTheLineByTheEmptyGrid) {
+  Set("0", "2", "1");
+  ASSERT_EQ(Pixel(page->grafImg, 162, 144), 0xFF5B5B);
+  page->hodnota_A->LineEdit()->selectAll();
+  for (char key : std::string("0,000001")) {
+    QTest::keyClick(page->hodnota_A->LineEdit(), key);
+    Tick();
+  }
+  EXPECT_EQ(page->hodnota_A->Text(), "0,000001");
+  EXPECT_TRUE(page->ptext01->Visible());
+  EXPECT_FALSE(page->upozorneni->Visible());
+  EXPECT_EQ(page->par03_y->Caption(), " y = 1");
+  EXPECT_EQ(page->hodnota_A->Color(), 0xC0DCC0);
+  EXPECT_EQ(Live()->DrawnExpression(), "");
+  EXPECT_FALSE(AnyInRows(page->grafImg, 0xFF5B5B, 0, 336));
+  EXPECT_FALSE(AnyInRows(page->grafImg, 255, 0, 336));
+}
+
+// The property rows start their text at one left edge, whether or not the text starts with a
+// blank (a row 4 pixels off shows).
+TEST_F(ElemKvadrTest, ThePropertyRowsStartTheirTextAtOneEdge) {
+  auto inkLeft = [](TControl* c) {
+    const QImage img = Grab(c);
+    for (int x = 0; x < img.width(); ++x) {
+      for (int y = 0; y < img.height(); ++y) {
+        if (qGray(img.pixel(x, y)) < 128) return c->Left() + x;
+      }
+    }
+    return -1;
+  };
+  const int edge = inkLeft(page->ptext01);
+  EXPECT_GT(edge, page->ptext01->Left());
+  for (TControl* t : {page->ptext04, page->ptext05, page->par05_min, page->par06_sudost}) {
+    EXPECT_NEAR(inkLeft(t), edge, 1) << t->Name();  // letters differ in their side bearings
+  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Page 4.1  Lineární funkce: the property texts and the expression for typed a and b, the
-// graph's pixels, and a value the engine cannot read.
+// graph's pixels, a value the engine cannot read, and the subject of the property sentences.
 #include "lessons/unit_frmFceElemLin.h"
 #include "tests/lessons/live_page_fixture.h"
 
@@ -69,17 +69,39 @@ TEST_F(ElemLinTest, TheConstantZeroDrawsOverTheXAxisInRed) {
 }
 
 // A value so small that its text takes an exponent, which expressions lack: the texts follow
-// it, the graph keeps the last drawing, and the page does not retry every tick.
-TEST_F(ElemLinTest, AValueTheEngineCannotReadRewritesTheTextsOnly) {
+// it, the picture falls back to the empty grid rather than keep a graph they do not describe,
+// and the page does not retry every tick.
+TEST_F(ElemLinTest, AValueTheEngineCannotReadLeavesTheEmptyGrid) {
   Set("0", "1");
+  ASSERT_TRUE(AnyInRows(page->grafImg, 255, 144, 144));  // y = 1
   Type(page->hodnota_A, "0,000001");
   EXPECT_EQ(page->pomA->Text(), "0");
   Tick();
   EXPECT_EQ(page->hodnota_A->Text(), "0,000001");
   EXPECT_EQ(page->popis_monotonie->Caption(), " je rostoucí (a > 0)");
   EXPECT_EQ(page->par01_x->Caption(), " x = -1000000");
-  EXPECT_EQ(Live()->DrawnExpression(), "0*x+1");
+  EXPECT_EQ(Live()->DrawnExpression(), "");
+  EXPECT_FALSE(AnyInRows(page->grafImg, 255, 0, 336));
+  EXPECT_EQ(Pixel(page->grafImg, 100, 162), 0x000000);  // the x axis of the grid
   EXPECT_FALSE(Live()->ParamsChanged());
+  Set("1", "1");
+  EXPECT_EQ(Live()->DrawnExpression(), "1*x+1");
+}
+
+// The property texts start with " je": the page's own caption gives them their subject.
+TEST_F(ElemLinTest, ThePropertySentencesHaveTheirSubjectBeforeThem) {
+  for (const char* name : {"monotonie", "prosta"}) {
+    SCOPED_TRACE(name);
+    auto* subject = dynamic_cast<TLabel*>(page->FindComponent(std::string("podmet_") + name));
+    auto* predicate = dynamic_cast<TLabel*>(page->FindComponent(std::string("popis_") + name));
+    ASSERT_NE(subject, nullptr);
+    ASSERT_NE(predicate, nullptr);
+    EXPECT_EQ(subject->Caption(), "Funkce");
+    EXPECT_TRUE(subject->Visible());
+    EXPECT_EQ(subject->Top(), predicate->Top());
+    EXPECT_LE(subject->Left() + subject->Width(), predicate->Left());
+    EXPECT_GE(subject->Left() + subject->Width() + 2, predicate->Left()) << "no gap between";
+  }
 }
 
 }  // namespace

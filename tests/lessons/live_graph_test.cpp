@@ -1,65 +1,124 @@
-// The live-graph pattern: the edit chain as a user types and clicks the arrows, the reveal on
-// the virtual clock, a second activation, and the exact comparisons of typed values.
+// The live-graph pattern: the edit chain as a user types and clicks the arrows on every
+// parameter of both pages, the reveal on the virtual clock, a second activation, a page of
+// several pictures with half-typed texts, typed terms, and the exact comparisons of typed values.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
+
 #include "lessons/unit_frmFceElemKvadr.h"
 #include "lessons/unit_frmFceElemLin.h"
 #include "tests/lessons/live_page_fixture.h"
 
 namespace {
 
+// A term that follows another in an expression.
+std::string Following(const std::string& term) {
+  return term[0] == '-' ? term : "+" + term;
+}
+
+// A live page with its parameters, and the expression it draws from their terms.
+struct LivePage {
+  int row;
+  std::vector<std::string> params;
+  std::string (*expression)(const std::vector<std::string>& terms);
+};
+
+const LivePage kPages[] = {
+    {14,
+     {"A", "B"},
+     [](const std::vector<std::string>& t) { return t[0] + "*x" + Following(t[1]); }},
+    {15,
+     {"A", "B", "C"},
+     [](const std::vector<std::string>& t) {
+       return t[0] + "*x^2" + Following(t[1]) + "*x" + Following(t[2]);
+     }},
+};
+
 class LiveGraphTest : public LivePageTest {
  protected:
-  // Page 4.1 with b = 1 and a back at "1" (tenths "10") after an update.
-  void Baseline() {
-    Type(frmFceElemLin->hodnota_A, "1");
+  template <class T>
+  T* Control(const std::string& name) {
+    auto* c = dynamic_cast<T*>(frmMain->OpenPage()->FindComponent(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+  }
+  TMaskEdit* Edit(const std::string& param) { return Control<TMaskEdit>("hodnota_" + param); }
+  TMaskEdit* Tenths(const std::string& param) { return Control<TMaskEdit>("pom" + param); }
+  // Every parameter of the page back at "1" (tenths "10") after an update.
+  void Baseline(const LivePage& page) {
+    for (const std::string& p : page.params) Type(Edit(p), "1");
     Tick();
-    ASSERT_EQ(frmFceElemLin->pomA->Text(), "10");
+    for (const std::string& p : page.params) ASSERT_EQ(Tenths(p)->Text(), "10") << p;
+  }
+  // The expression of the baseline with `term` for parameter `index`.
+  static std::string Expression(const LivePage& page, size_t index, const std::string& term) {
+    std::vector<std::string> terms(page.params.size(), "1");
+    terms[index] = term;
+    return page.expression(terms);
   }
 };
 
 struct TypingCase {
   const char* before;   // typed over the whole text first; "" leaves it selected for the keys
   const char* keys;     // then typed at the end, or over the selection
-  const char* text;     // hodnota_A after the keys
-  const char* tenths;   // pomA after the keys
+  const char* text;     // the edit after the keys
+  const char* tenths;   // the hidden edit after the keys
   bool changed;         // ParamsChanged after the keys
-  const char* settled;  // hodnota_A after the next update
-  const char* drawn;    // the expression drawn by then
+  const char* settled;  // the edit after the next update
+  const char* term;     // the parameter's term drawn by then; null: the empty grid
+  bool paste = false;   // the keys are pasted over the whole text instead
 };
 
 const TypingCase kTyping[] = {
-    {"1,4", "5", "1,45", "14", true, "1,45", "1,45*x+1"},  // same tenths: the typed text stays
-    {"1,5", "5", "1,6", "16", true, "1,6", "1,6*x+1"},     // new tenths: the tenths value
-    {"", "-", "-", "10", false, "-", "1*x+1"},             // no number yet: nothing changes
-    {"", "-0", "-0", "0", true, "-0", "0*x+1"},            // keeps its sign, draws zero
-    {"", "-0,", "-0,", "0", true, "-0,", "0*x+1"},
-    {"", "-0,5", "-0,5", "-5", true, "-0,5", "-0,5*x+1"},
-    {"", "25", "25", "250", true, "20", "20*x+1"},  // clamped at the update
-    {"", "-31", "-31", "-310", true, "-20", "-20*x+1"},
-    {"", "1e300", "1e300", "1E301", true, "20", "20*x+1"},  // tenths beyond any integer
-    {"", "x", "x", "10", false, "x", "1*x+1"},
-    {"", "\b", "", "10", false, "", "1*x+1"},  // an empty edit
+    {"1,4", "5", "1,45", "14", true, "1,45", "1,45"},  // same tenths: the typed text stays
+    {"1,5", "5", "1,6", "16", true, "1,6", "1,6"},     // new tenths: the tenths value
+    {"", "-", "-", "10", false, "-", "1"},             // no number yet: nothing changes
+    {"", "-0", "-0", "0", true, "-0", "0"},            // keeps its sign, draws zero
+    {"", "-0,", "-0,", "0", true, "-0,", "0"},
+    {"", "-0,5", "-0,5", "-5", true, "-0,5", "-0,5"},
+    {"", "25", "25", "250", true, "20", "20"},  // clamped at the update
+    {"", "-31", "-31", "-310", true, "-20", "-20"},
+    {"", "1e300", "1e300", "1E301", true, "20", "20"},  // tenths beyond any integer
+    {"", "x", "x", "10", false, "x", "1"},
+    {"", "\b", "", "10", false, "", "1"},  // an empty edit
+    // Texts the converter reads and the engine would not: drawn from the value's own text.
+    {"", "+2", "+2", "20", true, "+2", "2"},
+    {"", " 3", " 3", "30", true, " 3", "3"},
+    {"0", "1e-2", "1e-2", "0", true, "1e-2", "0,01", true},
+    {"0", "1e-7", "1e-7", "0", true, "1e-7", nullptr, true},  // its text needs an exponent
 };
 
 TEST_F(LiveGraphTest, TypingKeepsTenthsTypedTextsAndMinusSignsAndClamps) {
-  OpenLive(14);
-  TfrmFceElemLin* page = frmFceElemLin;
-  for (const TypingCase& c : kTyping) {
-    SCOPED_TRACE(std::string(c.before) + " then " + c.keys);
-    Baseline();
-    if (*c.before) {
-      Type(page->hodnota_A, c.before);
-      Append(page->hodnota_A, c.keys);
-    } else {
-      Type(page->hodnota_A, c.keys);
+  for (const LivePage& page : kPages) {
+    OpenLive(page.row);
+    for (size_t i = 0; i < page.params.size(); ++i) {
+      TMaskEdit* edit = Edit(page.params[i]);
+      for (const TypingCase& c : kTyping) {
+        SCOPED_TRACE(std::to_string(page.row) + " " + page.params[i] + ": " + c.before + " then " +
+                     c.keys);
+        Baseline(page);
+        if (c.paste) {
+          Type(edit, c.before);
+          QGuiApplication::clipboard()->setText(c.keys);
+          edit->LineEdit()->selectAll();
+          edit->LineEdit()->paste();
+        } else if (*c.before) {
+          Type(edit, c.before);
+          Append(edit, c.keys);
+        } else {
+          Type(edit, c.keys);
+        }
+        EXPECT_EQ(edit->Text(), c.text);
+        EXPECT_EQ(Tenths(page.params[i])->Text(), c.tenths);
+        EXPECT_EQ(Live()->ParamsChanged(), c.changed);
+        Tick();
+        EXPECT_EQ(edit->Text(), c.settled);
+        EXPECT_EQ(edit->LineEdit()->text().toStdString(), c.settled);
+        EXPECT_FALSE(Live()->ParamsChanged());
+        EXPECT_EQ(Live()->DrawnExpression(), c.term ? Expression(page, i, c.term) : "");
+      }
     }
-    EXPECT_EQ(page->hodnota_A->Text(), c.text);
-    EXPECT_EQ(page->pomA->Text(), c.tenths);
-    EXPECT_EQ(Live()->ParamsChanged(), c.changed);
-    Tick();
-    EXPECT_EQ(page->hodnota_A->Text(), c.settled);
-    EXPECT_EQ(page->hodnota_A->LineEdit()->text().toStdString(), c.settled);
-    EXPECT_FALSE(Live()->ParamsChanged());
-    EXPECT_EQ(Live()->DrawnExpression(), c.drawn);
   }
 }
 
@@ -73,6 +132,7 @@ struct ArrowCase {
 const ArrowCase kArrows[] = {
     {"1,45", TUDBtnType::btNext, "1,5", "15"},  // from the tenths in the hidden edit
     {"1,45", TUDBtnType::btPrev, "1,3", "13"},
+    {"1,55", TUDBtnType::btNext, "1,7", "17"},  // typing it gave 1,6 already
     {"-0,5", TUDBtnType::btNext, "-0,4", "-4"},
     {"0,1", TUDBtnType::btPrev, "0", "0"},
     {"-", TUDBtnType::btNext, "1,1", "11"},   // over a lone minus from the last tenths
@@ -80,18 +140,23 @@ const ArrowCase kArrows[] = {
     {"-10", TUDBtnType::btPrev, "-10", "-100"},
 };
 
+// Each parameter's arrows step its own hidden edit, which writes its own visible edit.
 TEST_F(LiveGraphTest, ArrowsStepTheTenthsAndWriteThemBack) {
-  OpenLive(14);
-  TfrmFceElemLin* page = frmFceElemLin;
-  for (const ArrowCase& c : kArrows) {
-    SCOPED_TRACE(c.typed);
-    Baseline();
-    Type(page->hodnota_A, c.typed);
-    Click(page->sipky_A, c.button);
-    EXPECT_EQ(page->hodnota_A->Text(), c.text);
-    EXPECT_EQ(page->pomA->Text(), c.tenths);
-    Tick();
-    EXPECT_EQ(Live()->DrawnExpression(), std::string(c.text) + "*x+1");
+  for (const LivePage& page : kPages) {
+    OpenLive(page.row);
+    for (size_t i = 0; i < page.params.size(); ++i) {
+      const std::string& p = page.params[i];
+      for (const ArrowCase& c : kArrows) {
+        SCOPED_TRACE(std::to_string(page.row) + " " + p + ": " + c.typed);
+        Baseline(page);
+        Type(Edit(p), c.typed);
+        Click(Control<TUpDown>("sipky_" + p), c.button);
+        EXPECT_EQ(Edit(p)->Text(), c.text);
+        EXPECT_EQ(Tenths(p)->Text(), c.tenths);
+        Tick();
+        EXPECT_EQ(Live()->DrawnExpression(), Expression(page, i, c.text));
+      }
+    }
   }
 }
 
@@ -210,6 +275,235 @@ TEST_F(LiveGraphTest, HidingTheProgramStopsThePublishedTimerAndShowingItResumes)
   OpenLive(15);
   EXPECT_EQ(StepTimer.get(), nullptr);
   EXPECT_TRUE(Live()->Timer()->Running());
+}
+
+// A page of four-graph kind: no reveal, two parameters within -5..5, two pictures, each with
+// its own graph object, drawn from the texts as typed.
+const char* kFourGraphPage = R"(
+object frmLive: TForm
+  Width = 600
+  Height = 320
+  Color = clMoneyGreen
+  object pomA: TMaskEdit
+    Left = 8
+    Top = 8
+    Width = 49
+    Text = '10'
+    Visible = False
+  end
+  object hodnota_A: TMaskEdit
+    Left = 8
+    Top = 8
+    Width = 49
+    Text = '1'
+  end
+  object sipky_A: TUpDown
+    Left = 57
+    Top = 8
+    Width = 16
+    Height = 21
+    Associate = pomA
+    Min = -50
+    Max = 50
+    Position = 10
+    Increment = 1
+  end
+  object pomB: TMaskEdit
+    Left = 8
+    Top = 40
+    Width = 49
+    Text = '10'
+    Visible = False
+  end
+  object hodnota_B: TMaskEdit
+    Left = 8
+    Top = 40
+    Width = 49
+    Text = '1'
+  end
+  object sipky_B: TUpDown
+    Left = 57
+    Top = 40
+    Width = 16
+    Height = 21
+    Associate = pomB
+    Min = -50
+    Max = 50
+    Position = 10
+    Increment = 1
+  end
+  object grafImg1: TImage
+    Left = 100
+    Top = 8
+    Width = 249
+    Height = 137
+  end
+  object grafImg2: TImage
+    Left = 100
+    Top = 160
+    Width = 249
+    Height = 137
+  end
+end
+)";
+
+class FourGraphPageTest : public PlatformFixture {
+ protected:
+  void TearDown() override {
+    if (form) Free(form);
+    PlatformFixture::TearDown();
+  }
+  static LivePageDescription Description() {
+    LivePageDescription d;
+    d.params = {{"A", -5, 5}, {"B", -5, 5}};
+    d.reveal = false;
+    d.pictures = {"grafImg1", "grafImg2"};
+    d.scale = 15;
+    d.pauseTexts = {"-", "-0", "-0,", "0,", ",", "-,"};
+    return d;
+  }
+  // Opens the page: the edits forward to the pattern, the update draws both pictures.
+  void Open(const LivePageDescription& d) {
+    static const TFormClass cls = TFormClass::Of<TForm>("TForm", "frmLive");
+    form = FormFromText(cls, kFourGraphPage);
+    live = new TLiveGraph(*form, d);
+    for (int i = 0; i < 2; ++i) {
+      const std::string p = i == 0 ? "A" : "B";
+      Edit(p)->SetOnChange(TNotifyEvent([this](TObject*) { live->ParamEdited(); }));
+      Find<TMaskEdit>("pom" + p)->SetOnChange(
+          TNotifyEvent([this, i](TObject*) { live->TenthsChanged(i); }));
+    }
+    live->Start(TNotifyEvent(), TNotifyEvent([this](TObject*) {
+                  live->Update([this](const std::vector<double>& v) {
+                    ++updates;
+                    const std::string a = TLiveGraph::TypedTerm(Edit("A")->Text(), v[0]);
+                    const std::string b = TLiveGraph::TypedTerm(Edit("B")->Text(), v[1]);
+                    live->Draw(a + "*sin(" + b + "*x)", 255, 0);
+                    live->Draw(a + "*(" + b + "*x)^2", 255, 1);
+                  });
+                }));
+  }
+  template <class T>
+  T* Find(const std::string& name) {
+    auto* c = dynamic_cast<T*>(form->FindComponent(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+  }
+  TMaskEdit* Edit(const std::string& p) { return Find<TMaskEdit>("hodnota_" + p); }
+  TImage* Picture(int k) { return Find<TImage>("grafImg" + std::to_string(k + 1)); }
+  bool AnyRed(int k) {
+    TImage* img = Picture(k);
+    for (int r = 0; r < img->Height(); ++r) {
+      for (int c = 0; c < img->Width(); ++c) {
+        if (img->Canvas().Pixel(c, r) == 255) return true;
+      }
+    }
+    return false;
+  }
+
+  TForm* form = nullptr;
+  TLiveGraph* live = nullptr;
+  int updates = 0;
+};
+
+TEST_F(FourGraphPageTest, EachPictureHasItsOwnGraphObjectAndFallsBackAlone) {
+  Open(Description());
+  EXPECT_EQ(live->Timer()->Interval(), 10);
+  live->Graf(1).YMax -= 3;
+  live->Graf(1).YMin -= 3;
+  clock.Advance(10);
+  EXPECT_EQ(live->DrawnExpression(0), "1*sin(1*x)");
+  EXPECT_EQ(live->DrawnExpression(1), "1*(1*x)^2");
+  // 249 pixels at 15 a unit: x from -8, so x = 0 is column 120; y = 0 is row 8 · 15 in the
+  // first picture and, with the view lowered by 3, row 5 · 15 in the second.
+  EXPECT_EQ(live->Graf(0).YMax, 8);
+  EXPECT_EQ(live->Graf(1).YMax, 5);
+  EXPECT_EQ(Picture(0)->Canvas().Pixel(120, 120), 255);
+  EXPECT_EQ(Picture(1)->Canvas().Pixel(120, 75), 255);
+
+  EXPECT_FALSE(live->Draw("sin(", 255, 1));
+  EXPECT_EQ(live->DrawnExpression(1), "");
+  EXPECT_FALSE(AnyRed(1));
+  EXPECT_EQ(live->DrawnExpression(0), "1*sin(1*x)");
+  EXPECT_TRUE(AnyRed(0));
+}
+
+// A number being typed is not drawn before it is complete, not even when another edit changes
+// meanwhile; the clamp leaves the caret after the bound.
+TEST_F(FourGraphPageTest, HalfTypedTextsPauseTheUpdate) {
+  Open(Description());
+  clock.Advance(10);
+  const int drawn = updates;
+  QLineEdit* line = Edit("A")->LineEdit();
+  line->selectAll();
+  for (const char* text : {"-", "-0", "-0,"}) {
+    QTest::keyClick(line, text[std::string(text).size() - 1]);
+    ASSERT_EQ(Edit("A")->Text(), text);
+    if (std::string(text) == "-0") {
+      Edit("B")->LineEdit()->selectAll();
+      QTest::keyClicks(Edit("B")->LineEdit(), "2");
+    }
+    clock.Advance(10);
+    EXPECT_EQ(updates, drawn) << text;
+    EXPECT_FALSE(live->ParamsChanged()) << text;
+    EXPECT_EQ(live->DrawnExpression(0), "1*sin(1*x)");
+  }
+  QTest::keyClick(line, '5');
+  clock.Advance(10);
+  EXPECT_EQ(live->DrawnExpression(0), "-0,5*sin(2*x)");
+  EXPECT_EQ(live->DrawnExpression(1), "-0,5*(2*x)^2");
+
+  line->selectAll();
+  QTest::keyClick(line, '7');
+  clock.Advance(10);
+  EXPECT_EQ(Edit("A")->Text(), "5");
+  EXPECT_EQ(Edit("A")->SelStart(), 1);
+  EXPECT_EQ(Edit("A")->SelLength(), 0);
+  EXPECT_EQ(live->DrawnExpression(0), "5*sin(2*x)");
+}
+
+TEST_F(FourGraphPageTest, AHiddenEditWithoutANumberDropsTheChangeWhereTheDescriptionSaysSo) {
+  for (bool clears : {false, true}) {
+    SCOPED_TRACE(clears);
+    LivePageDescription d = Description();
+    d.tenthsErrorClears = clears;
+    Open(d);
+    clock.Advance(10);
+    Edit("A")->SetText("2");
+    ASSERT_TRUE(live->ParamsChanged());
+    Find<TMaskEdit>("pomA")->SetText("x");
+    EXPECT_EQ(live->ParamsChanged(), !clears);
+    clock.Advance(10);
+    EXPECT_EQ(live->DrawnExpression(0), clears ? "1*sin(1*x)" : "2*sin(1*x)");
+    Free(form);
+    form = nullptr;
+  }
+}
+
+struct TypedTermCase {
+  const char* typed;
+  double value;
+  const char* term;
+};
+
+const TypedTermCase
+    kTypedTerms[] =
+        {
+            {"1,50", 1.5, "1,50"},  {"-2", -2, "-2"},   {"2,5", 2.5, "2,5"},  // kept as typed
+            {"+2", 2, "2"},         {" 3", 3, "3"},     {"3 ", 3, "3"},  // the value's own text
+            {"1,", 1, "1"},         {",5", 0.5, "0,5"}, {"-,5", -0.5, "-0,5"},
+            {"1e-2", 0.01, "0,01"}, {"-0", 0, "0"},     {"-0,0", 0, "0"},
+            {"1e-7", 1e-7, "1E-7"},  // no text without an exponent: the engine will not draw it
+};
+
+TEST(TypedTerms, PlainDecimalsStayAsTypedAndOthersTakeTheValuesText) {
+  for (const TypedTermCase& c : kTypedTerms) {
+    SCOPED_TRACE(c.typed);
+    const std::string term = TLiveGraph::TypedTerm(c.typed, c.value);
+    EXPECT_EQ(term, c.term);
+    TokenList list;
+    EXPECT_EQ(ParseExpression(term + "*x", list), c.value != 1e-7);
+  }
 }
 
 struct CompareCase {
