@@ -299,7 +299,8 @@ int TRichEdit::DocumentPosition(int position) const {
     int len = static_cast<int>(QString::fromStdString(lines_[i]).size());
     if (position <= len) return doc + position;
     position -= len;
-    if (position <= 2) return doc + len + (position == 2 ? 1 : 0);
+    // The last line has no break in the document: its break maps to the end.
+    if (position <= 2) return doc + len + (position == 2 && i + 1 < lines_.Count() ? 1 : 0);
     position -= 2;
     doc += len + 1;
   }

@@ -253,7 +253,8 @@ std::int64_t Trunc(double value) {
 
 namespace {
 std::uint32_t randSeed = 0;
-}
+std::function<std::uint32_t()> randomizeSource;
+}  // namespace
 
 void SetRandSeed(std::uint32_t seed) {
   randSeed = seed;
@@ -262,7 +263,15 @@ std::uint32_t RandSeed() {
   return randSeed;
 }
 
+void SetRandomizeSource(std::function<std::uint32_t()> source) {
+  randomizeSource = std::move(source);
+}
+
 void Randomize() {
+  if (randomizeSource) {
+    randSeed = randomizeSource();
+    return;
+  }
   auto now = std::chrono::system_clock::now().time_since_epoch();
   randSeed = static_cast<std::uint32_t>(
       std::chrono::duration_cast<std::chrono::microseconds>(now).count());

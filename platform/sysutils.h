@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -88,8 +89,11 @@ std::int64_t Trunc(double value);
 // The run-time library's linear congruential generator: RandSeed := RandSeed * $08088405 + 1.
 void SetRandSeed(std::uint32_t seed);
 std::uint32_t RandSeed();
-// Seeds the generator from the clock.
+// Seeds the generator from the clock, or from the seed source when one is installed.
 void Randomize();
+// Installs the source of Randomize's seeds, so that a test can repeat the draws of code that
+// calls Randomize; an empty function gives the seeding back to the clock.
+void SetRandomizeSource(std::function<std::uint32_t()> source);
 // A whole number in 0 .. range - 1 (0 when range <= 0).
 int Random(int range);
 // A number in [0, 1).

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -151,6 +152,30 @@ TEST(Random, SeededGeneratorIsRepeatableAndInRange) {
     ASSERT_LT(f, 1.0);
   }
   EXPECT_EQ(Random(0), 0);
+}
+
+TEST(Random, RandomizeSeedsFromTheInstalledSourceOrElseTheClock) {
+  std::uint32_t next = 41;
+  SetRandomizeSource([&] { return ++next; });
+  Randomize();
+  EXPECT_EQ(RandSeed(), 42u);
+  const int draw = Random(1000);
+  Randomize();
+  EXPECT_EQ(RandSeed(), 43u);
+  SetRandSeed(42);
+  EXPECT_EQ(Random(1000), draw) << "the same seed, the same draws";
+
+  SetRandomizeSource({});
+  auto micros = [] {
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                          std::chrono::system_clock::now().time_since_epoch())
+                                          .count());
+  };
+  const std::uint32_t before = micros();
+  Randomize();
+  const std::uint32_t after = micros();
+  EXPECT_EQ(next, 43u) << "the source is no longer asked";
+  EXPECT_LE(RandSeed() - before, after - before) << "a seed from the clock";
 }
 
 TEST(Time, LongTimeFormat) {

@@ -91,6 +91,7 @@ TEST_F(RichRangeTest, PositionsCountALineBreakAsTwoCharacters) {
   EXPECT_EQ(box->DocumentPosition(6), 5);
   EXPECT_EQ(box->DocumentPosition(0), 0);
   EXPECT_EQ(box->DocumentPosition(9), 7);  // "ef" begins after the second line break
+  for (int past : {11, 12, 13, 20}) EXPECT_EQ(box->DocumentPosition(past), 9) << "the end";
   FormatRichRange(box.get(), 6, 1, true, false, "", 0);
   EXPECT_TRUE(At(5).fontItalic());
   EXPECT_FALSE(At(4).fontItalic()) << "the d";
