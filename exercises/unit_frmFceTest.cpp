@@ -1,5 +1,6 @@
 #include "exercises/unit_frmFceTest.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -44,6 +45,13 @@ constexpr TColor kEmphasisColor = 0x4848F8;
 // tests replace it with their virtual clock.
 std::int64_t ClockNow() {
   return CurrentClock().NowMs();
+}
+
+// The length of a text in the rich-text box's positions: a character each (UTF-8 sequences
+// counted once), a line break CR LF two.
+int TextLength(std::string_view utf8) {
+  return static_cast<int>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 [[noreturn]] void RaiseFileError(const char* what, const std::string& path, int error) {
@@ -382,12 +390,27 @@ void TfrmFceTest::ShowReport() {
   hodnoceni->Lines().Clear();
 
   // Positions count a carriage return inside a line as one character and the break after a
-  // line as two.
-  hodnoceni->Lines().Add("Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: " +
-                         IntToStr(CorrectCount));
+  // line as two. The class library's box holds a line's break as soon as the line is added;
+  // this one puts the break in with the next line, so the part of a range that covers the
+  // break is applied then.
+  int breakCovered = 0;  // characters of the last line's break that a range covers, 0 to 2
+  auto addLine = [&](const std::string& line) {
+    const int breakAt = TextLength(hodnoceni->Text());
+    hodnoceni->Lines().Add(line);
+    if (breakCovered > 0) Emphasise(breakAt, breakCovered);
+    breakCovered = 0;
+  };
+  auto emphasise = [&](int start, int length) {
+    Emphasise(start, length);
+    const int end = TextLength(hodnoceni->Text());
+    breakCovered = std::max(breakCovered, std::clamp(start + length - end, 0, 2));
+  };
+
+  addLine("Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: " +
+          IntToStr(CorrectCount));
   const int d = CorrectCount == 10 ? 2 : 1;
-  Emphasise(22, 2);
-  Emphasise(62, d);
+  emphasise(22, 2);
+  emphasise(62, d);
 
   const std::string mark = MarkFor(CorrectCount);
   // A missing mark picture is reported once the report stands, so that it never costs the
@@ -398,10 +421,10 @@ void TfrmFceTest::ShowReport() {
   } catch (...) {
     pictureError = std::current_exception();
   }
-  hodnoceni->Lines().Add("\rZnámka: " + mark);
-  Emphasise(72 + d, 5);
-  hodnoceni->Lines().Add("\rČas řešení testu: " + FormatLongTime(elapsed));
-  Emphasise(95 + d, 10);
+  addLine("\rZnámka: " + mark);
+  emphasise(72 + d, 5);
+  addLine("\rČas řešení testu: " + FormatLongTime(elapsed));
+  emphasise(95 + d, 10);
   hodnoceni->Font().SetName("Verdana");
   if (pictureError) std::rethrow_exception(pictureError);
   img_vysledek->Show();

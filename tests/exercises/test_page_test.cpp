@@ -202,8 +202,14 @@ class TestPageTest : public ProgramTest {
     for (int m = 1; m <= 5; ++m) WriteJpeg("test/v" + std::to_string(m) + ".jpg", 10 * m, 81);
   }
   void TearDown() override {
+    SetRandomizeSource({});
     std::filesystem::current_path(home);
     ProgramTest::TearDown();
+  }
+
+  // The page's Randomize seeds the generator with `seed` from now on.
+  void SeedWith(std::uint32_t seed) {
+    SetRandomizeSource([seed] { return seed; });
   }
 
   void AllFiles(const std::string& content) {
@@ -243,6 +249,24 @@ class TestPageTest : public ProgramTest {
     Press();
   }
   std::vector<std::string> ReportLines() const { return Page()->hodnoceni->Lines().Lines(); }
+  // The text of the question before the picture; "" when it is hidden.
+  std::string QuestionText() const {
+    return Page()->text_zadani1->Visible() ? Page()->text_zadani1->Caption() : std::string();
+  }
+  // The position of the correct answer, as the verdict on no choice names it; the question is
+  // answered then.
+  int CorrectPositionNamed() {
+    for (int p = 1; p <= 5; ++p) Button(p)->SetChecked(false);
+    Press();
+    const std::string verdict = Page()->lblSpravna->Caption();
+    const std::string lead = "Chyba! Správná odpověď:   ";
+    if (verdict.size() != lead.size() + 1 || !verdict.starts_with(lead)) {
+      ADD_FAILURE() << verdict;
+      return 0;
+    }
+    const char letter = verdict.back();
+    return letter >= 'A' && letter <= 'E' ? letter - 'A' + 1 : 0;
+  }
 
   QTemporaryDir dir;
   std::filesystem::path home;
@@ -371,56 +395,197 @@ TEST_F(TestPageTest, TheTenQuestionsComeFromTheTenFiles) {
   EXPECT_TRUE(Page()->hodnoceni->Visible());
 }
 
-// The characters of the report in bold and $4848F8, run by run.
-std::vector<std::string> Emphasised(TRichEdit* box) {
-  QTextDocument* doc = box->TextEdit()->document();
-  std::vector<std::string> runs;
-  QString run;
-  auto flush = [&] {
-    if (!run.isEmpty()) runs.push_back(run.toStdString());
-    run.clear();
+// The draws of one test as the Part orders them from the seed that Randomize gives: the order
+// of the files, then for each question its line and the position of its correct answer.
+struct Draws {
+  std::array<int, 11> files{}, lines{}, correct{};
+};
+Draws DrawsFrom(std::uint32_t seed, const std::array<int, 11>& linesOfFile) {
+  SetRandSeed(seed);
+  Draws d;
+  DrawFileOrder(d.files, [] { return Random(10) + 1; });
+  for (int q = 1; q <= 10; ++q) {
+    d.lines[q] = Random(linesOfFile[d.files[q]]) + 1;
+    std::array<int, 6> order{};
+    DrawAnswerOrder(order, [] { return Random(5) + 1; });
+    d.correct[q] = static_cast<int>(std::find(order.begin() + 1, order.end(), 1) - order.begin());
+  }
+  return d;
+}
+
+// File n holds n questions, each naming its file and line, so that every draw can be seen.
+TEST_F(TestPageTest, OverManySeedsTheFilesAndAnswersAreShuffledAndEveryLineIsDrawn) {
+  std::array<int, 11> linesOfFile{};
+  for (int n = 1; n <= 10; ++n) {
+    linesOfFile[n] = n;
+    std::string content;
+    for (int l = 1; l <= n; ++l) {
+      content +=
+          "Soubor " + std::to_string(n) + ", otázka " + std::to_string(l) + "||||4|3|5|22|0|\r\n";
+    }
+    WriteText("test/test" + std::to_string(n) + ".txt", content);
+  }
+  const int runs = 150;
+  std::set<int> firstFiles;
+  std::array<int, 6> correctAt{};
+  std::set<std::pair<int, int>> linesDrawn;
+  for (int run = 1; run <= runs; ++run) {
+    const std::uint32_t seed = 7919u * run + 13u;
+    SCOPED_TRACE(seed);
+    const Draws expected = DrawsFrom(seed, linesOfFile);
+    SeedWith(seed);
+    OpenTest();
+    std::set<int> files;
+    for (int q = 1; q <= 10; ++q) {
+      int file = 0, line = 0;
+      ASSERT_EQ(std::sscanf(QuestionText().c_str(), "Soubor %d, otázka %d", &file, &line), 2)
+          << QuestionText();
+      files.insert(file);
+      linesDrawn.insert({file, line});
+      if (q == 1) firstFiles.insert(file);
+      EXPECT_EQ(file, expected.files[q]) << "question " << q;
+      EXPECT_EQ(line, expected.lines[q]) << "question " << q;
+      const int correct = PositionOf("4");
+      EXPECT_EQ(correct, expected.correct[q]) << "question " << q;
+      ++correctAt[correct];
+      Answer(true);
+    }
+    EXPECT_EQ(files.size(), 10u) << "the order of the files is a permutation";
+    ASSERT_TRUE(Page()->hodnoceni->Visible());
+  }
+  EXPECT_EQ(firstFiles.size(), 10u) << "every file comes first in some test";
+  const int questions = 10 * runs;
+  for (int p = 1; p <= 5; ++p) {
+    EXPECT_GT(correctAt[p], questions / 5 - 90) << "position " << p;
+    EXPECT_LT(correctAt[p], questions / 5 + 90) << "position " << p;
+  }
+  EXPECT_EQ(linesDrawn.size(), 55u) << "every line of every file";
+  EXPECT_TRUE(boxes.empty());
+}
+
+// Every line of a file is drawn, an empty line too, and nothing past the last line.
+TEST_F(TestPageTest, EveryLineOfAQuestionFileIsDrawn) {
+  const struct {
+    const char* what;
+    const char* content;
+    std::set<std::string> questions;  // the texts shown, "" for an empty question
+  } cases[] = {
+      {"five lines ended by CR LF",
+       "A||||4|3|5|22|0|\r\nB||||4|3|5|22|0|\r\nC||||4|3|5|22|0|\r\nD||||4|3|5|22|0|\r\n"
+       "E||||4|3|5|22|0|\r\n",
+       {"A", "B", "C", "D", "E"}},
+      {"lines ended by LF, the last one without an end",
+       "A||||4|3|5|22|0|\nB||||4|3|5|22|0|\nC||||4|3|5|22|0|",
+       {"A", "B", "C"}},
+      {"an empty line", "A||||4|3|5|22|0|\r\n\r\nC||||4|3|5|22|0|\r\n", {"A", "", "C"}},
   };
-  for (int pos = 0; pos + 1 < doc->characterCount(); ++pos) {
-    const QChar ch = doc->characterAt(pos);
-    QTextCursor c(doc);
-    c.setPosition(pos + 1);
-    const QTextCharFormat f = c.charFormat();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AllFiles(c.content);
+    std::set<std::string> shown;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+      SeedWith(seed * 104729u);
+      OpenTest();
+      for (int q = 1; q <= 10; ++q) {
+        shown.insert(QuestionText());
+        Answer(true);
+      }
+    }
+    EXPECT_EQ(shown, c.questions);
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+// A file of no lines puts an empty question whose correct position is still drawn.
+TEST_F(TestPageTest, AFileOfNoLinesGivesAnEmptyQuestion) {
+  AllFiles("");
+  const std::array<int, 11> noLines{};
+  std::set<int> named;
+  for (std::uint32_t seed : {1u, 2u, 3u, 50u, 977u, 65537u, 4000000007u}) {
+    SCOPED_TRACE(seed);
+    const Draws expected = DrawsFrom(seed, noLines);
+    SeedWith(seed);
+    OpenTest();
+    ASSERT_TRUE(boxes.empty()) << boxes.front().text;
+    TfrmFceTest* page = Page();
+    EXPECT_FALSE(page->text_zadani1->Visible());
+    EXPECT_FALSE(page->img_zadani->Visible());
+    EXPECT_FALSE(page->text_zadani2->Visible());
+    for (int p = 1; p <= 5; ++p) {
+      EXPECT_TRUE(Label(p)->Visible()) << p;
+      EXPECT_EQ(Label(p)->Caption(), "") << p;
+      EXPECT_FALSE(AnswerPicture(p)->Visible()) << p;
+      EXPECT_TRUE(Button(p)->Enabled()) << p;
+    }
+    const int correct = CorrectPositionNamed();
+    EXPECT_EQ(correct, expected.correct[1]);
+    named.insert(correct);
+
+    // The same seed again: the position named is the one graded right.
+    OpenTest();
+    ASSERT_GE(correct, 1);
+    Button(correct)->SetChecked(true);
+    Press();
+    EXPECT_EQ(Page()->lblSpravna->Caption(), "Správná odpověď.");
+  }
+  EXPECT_GE(named.size(), 3u);
+  EXPECT_TRUE(boxes.empty());
+}
+
+// The report's text with the emphasised characters (bold, $4848F8) in brackets; "¶" stands for
+// a paragraph separator, the break after a line or a carriage return inside one.
+std::string MarkedReport(TRichEdit* box) {
+  QTextDocument* doc = box->TextEdit()->document();
+  QString text;
+  bool open = false;
+  auto put = [&](const QString& chars, const QTextCharFormat& f) {
     const bool emphasised =
         f.fontWeight() >= QFont::Bold && f.foreground().color() == ToQColor(0x4848F8);
-    if (ch == QChar::ParagraphSeparator || !emphasised) {
-      flush();
-    } else {
-      run += ch;
-    }
+    if (emphasised != open) text += emphasised ? u'[' : u']';
+    open = emphasised;
+    text += chars;
+  };
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+      put(it.fragment().text(), it.fragment().charFormat());
+    // A block's character format is that of the separator before it.
+    if (b.next().isValid()) put(QStringLiteral("¶"), b.next().charFormat());
   }
-  flush();
-  return runs;
+  if (open) text += u']';
+  return text.toStdString();
 }
 
 TEST_F(TestPageTest, TheReportGivesTheCountTheMarkAndTheTime) {
   AllFiles(kQuestion);
+  constexpr std::int64_t kDay = 24 * 3600 * 1000LL;
   const struct {
     int right;
     const char* mark;
-    std::int64_t startMs;  // the clock's reading when the test starts, at the least
+    std::int64_t startOfDay;  // the time of day of the clock's reading at the start, or -1
   } cases[] = {
-      {0, "5", 0},
-      {2, "5", 0},
-      {3, "4", 0},
-      {5, "3", 0},
-      {7, "2", (23 * 3600 + 58 * 60 + 30) * 1000LL},  // 3 min 25 s across midnight
-      {9, "1", 0},
-      {10, "1", 0},
+      {0, "5", -1},
+      {2, "5", -1},
+      {3, "4", -1},
+      {5, "3", -1},
+      // The reading's time of day wraps from 23:58:30 to 0:01:55; the time taken does not.
+      {7, "2", (23 * 3600 + 58 * 60 + 30) * 1000LL},
+      {9, "1", -1},
+      {10, "1", -1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.right);
-    clock.Advance(std::max<std::int64_t>(0, c.startMs - clock.NowMs()));
+    if (c.startOfDay >= 0) clock.Advance((c.startOfDay - clock.NowMs() % kDay + kDay) % kDay);
     OpenTest();
+    const std::int64_t start = clock.NowMs();
     for (int q = 1; q <= 9; ++q) Answer(q <= c.right);
     const int at = PositionOf("4");
     Button(c.right == 10 ? at : at % 5 + 1)->SetChecked(true);
     Press();
     clock.Advance(3 * 60 * 1000 + 25 * 1000 + 999);
+    if (c.startOfDay >= 0) {
+      ASSERT_EQ(start % kDay, c.startOfDay);
+      ASSERT_LT(clock.NowMs() % kDay, start % kDay) << "the time of day wraps";
+    }
     Press();  // the report
 
     const std::string count = std::to_string(c.right);
@@ -428,8 +593,11 @@ TEST_F(TestPageTest, TheReportGivesTheCountTheMarkAndTheTime) {
               (std::vector<std::string>{
                   "Celkový počet otázek: 10\r\rPočet správně zodpovězených otázek: " + count,
                   std::string("\rZnámka: ") + c.mark, "\rČas řešení testu: 0:03:25"}));
-    EXPECT_EQ(Emphasised(Page()->hodnoceni),
-              (std::vector<std::string>{"10", count, std::string(" ") + c.mark, "0:03:25"}));
+    // The mark's range covers the blank, the mark and the break after line 2, not the carriage
+    // return that starts line 3; the ranges running past the end of the text stop there.
+    EXPECT_EQ(MarkedReport(Page()->hodnoceni),
+              "Celkový počet otázek: [10]¶¶Počet správně zodpovězených otázek: [" + count +
+                  "]¶¶Známka:[ " + c.mark + "¶]¶Čas řešení testu: [0:03:25]");
     EXPECT_EQ(Page()->img_vysledek->Picture().Width(), 10 * std::stoi(c.mark));
 
     TfrmFceTest* page = Page();
@@ -624,6 +792,7 @@ TEST(ShippedQuestions, EveryLineIsAWholeQuestionThatFitsThePage) {
       SCOPED_TRACE(line);
       ASSERT_EQ(std::count(line.begin(), line.end(), '|'), 9);
       ASSERT_EQ(line.back(), '|') << "nothing after the ninth bar";
+      EXPECT_EQ(line.find('^'), std::string::npos) << "exponents are written in pictures";
       const QuestionFields f = SplitQuestionLine(line);
       EXPECT_FALSE(f[0].empty() && f[1].empty()) << "a question";
       const std::set<std::string> answers(f.begin() + 4, f.end());
