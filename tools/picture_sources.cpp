@@ -105,6 +105,8 @@ RenderResult RenderHtml(const RenderRequest& req, int w, int h) {
   RenderResult r;
   QTextDocument doc;
   QFont font(QStringLiteral("Liberation Serif"));
+  // Signs the text font lacks (∈, ⟨, ℝ) come from the serif of the same family of metrics.
+  font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
   font.setPixelSize(16);
   doc.setDefaultFont(font);
   doc.setDocumentMargin(2);
