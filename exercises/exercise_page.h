@@ -65,6 +65,7 @@ class ExerciseTables {
 
   int HintStep(const std::string& handler) const;
   const Options& Settings() const { return options_; }
+  const std::vector<ExerciseHandler>& Handlers() const { return handlers_; }
 
  private:
   void ShowStep(TForm& page, const HintStepPieces& step);

@@ -60,7 +60,7 @@ ExerciseTables& PageTables() {
           Hint("btn2dClick", {"nap2d"}),
           Result("btn2crClick", {"res2c"}),
           Result("btn2drClick", {"res2d"}),
-          // Task 2, exercise: the pencils kept their first names.
+          // Task 2, exercise: the pencils go by the names the layout gives them.
           Result("SpeedButton1Click", {"ay"}),
           Result("SpeedButton6Click", {"by"}),
           Result("SpeedButton7Click", {"cy"}),

@@ -6,8 +6,8 @@ namespace {
 
 ExerciseTables& PageTables() {
   // Items a) and b) show a graph and a picture of the verdict with its reason, c) to h) a graph
-  // and the verdict as text. The thumbnails keep the names they had in the first layout, so
-  // c) to h) are Image3, Image5, Image4, Image6, Image7, Image8.
+  // and the verdict as text. The thumbnails of c) to h) go by the names the layout gives them:
+  // Image3, Image5, Image4, Image6, Image7, Image8.
   static ExerciseTables tables({"img/BIG/graf/", 0, false},
                                {
                                    Result("btnu1aClick", {"u01ar", "u01ar2"}),

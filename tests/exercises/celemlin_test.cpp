@@ -6,7 +6,9 @@
 #include "exercises/unit_frmFceCElemLin.h"
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
+#include "platform/layout_pictures.h"
 #include "platform/stdctrls.h"
+#include "platform/streaming.h"
 #include "tests/shell/program_fixture.h"
 
 namespace {
@@ -196,6 +198,67 @@ TEST_F(CElemLinTest, ThumbnailsOpenTheEnlargedGraphOfTheirRow) {
   EXPECT_EQ(SheetOf("btn1d"), "u1");
   EXPECT_GT(C("btn1b")->Top(), C("btn1c")->Top());
   EXPECT_EQ(SheetOf("btn1b"), "TabSheet4");
+}
+
+// The picture that the build rendered from `source` at the size of `control`.
+QImage Rendered(const std::string& source, const TControl& control) {
+  const std::string name =
+      RenderedPictureName(source, control.Width(), control.Height(), PictureFormat::Jpeg);
+  TPicture picture;
+  picture.LoadJpegData(PictureData(name), name);
+  return picture.Image();
+}
+
+TEST_F(CElemLinTest, TheCrossWiredRowsShowThePicturesOfTheirItems) {
+  struct Row {
+    const char *sheet, *label, *item;
+    // the controls of the row: task, hint, result graph, result text
+    const char *task, *hint, *graph, *text;
+  };
+  // Item b) stands on the first tab with the controls of letter d, item d) on the second tab
+  // with those of letter b: each row must still show its own item's pictures.
+  const Row rows[] = {
+      {"u1", "Label22", "a", "Image1", "nap1a", "res1a1", "res1a2"},
+      {"u1", "Label23", "b", "Image2", "nap1d", "res1d1", "res1d2"},
+      {"TabSheet4", "Label25", "c", "Image3", "nap1c", "res1c1", "res1c2"},
+      {"TabSheet4", "Label26", "d", "Image4", "nap1b", "res1b1", "res1b2"},
+  };
+  Open(42);
+  std::vector<QImage> hints;
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& r = rows[i];
+    const Row& other = rows[i ^ 1];  // the other row of the same tab
+    SCOPED_TRACE(r.item);
+    const std::string x = r.item;
+    auto* label = dynamic_cast<TLabel*>(C(r.label));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Caption(), x + ")");
+    const std::pair<const char*, std::string> pieces[] = {
+        {r.task, "CElemLin/p1" + x + ".html"},
+        {r.hint, "CElemLin/h1" + x + ".html"},
+        {r.graph, "CElemLin/g1" + x + ".graph"},
+        {r.text, "CElemLin/r1" + x + ".html"},
+    };
+    for (const auto& [control, source] : pieces) {
+      auto* image = dynamic_cast<TImage*>(C(control));
+      ASSERT_NE(image, nullptr) << control;
+      EXPECT_EQ(SheetOf(control), r.sheet) << control;
+      // On the item's row: nearer to its label than to the other row's.
+      EXPECT_LT(std::abs(image->Top() - label->Top()),
+                std::abs(image->Top() - C(other.label)->Top()))
+          << control;
+      EXPECT_EQ(image->Picture().Image(), Rendered(source, *image))
+          << control << " shows " << source;
+    }
+    hints.push_back(static_cast<TImage*>(C(r.hint))->Picture().Image());
+  }
+  // The four hints are four different pictures, so the comparison tells the rows apart.
+  for (size_t i = 0; i < hints.size(); ++i) {
+    for (size_t j = i + 1; j < hints.size(); ++j) EXPECT_NE(hints[i], hints[j]) << i << j;
+  }
+  // The buttons of the second rows stand beside their labels.
+  EXPECT_EQ(C("btn1d")->Top(), C("Label23")->Top());
+  EXPECT_EQ(C("btn1b")->Top(), C("Label26")->Top());
 }
 
 TEST_F(CElemLinTest, OnlyTheResultsOfTaskOneCanBeEnlarged) {

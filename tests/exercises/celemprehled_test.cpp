@@ -1,5 +1,6 @@
 // The typed answers of page 4.11: the check of one item and of a whole tab, the exact text
-// comparison, the lock of a checked box, and the order of the Tab key.
+// comparison, the lock of a checked box, the order of the Tab key, the texts of the page and the
+// enlarged graphs.
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "exercises/unit_frmFceCElemPrehled.h"
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
+#include "platform/graphics.h"
 #include "platform/stdctrls.h"
 #include "tests/shell/program_fixture.h"
 
@@ -349,6 +351,98 @@ TEST_F(ElemPrehledTest, TheTabKeyVisitsTheBoxesInTheOrderOfEachTab) {
     visited.push_back(Focused());
   }
   EXPECT_EQ(visited, (std::vector<std::string>{"text_d", "resu1d", "text_e"}));
+}
+
+TEST_F(ElemPrehledTest, TheTabsAndTheirTexts) {
+  EXPECT_EQ(Page()->Caption(), "Přehled elementárních funkcí");
+  const char* const captions[5] = {"1   (část 1)", "1   (část 2)", "1   (část 3)", "2   (část 1)",
+                                   "2   (část 2)"};
+  const std::vector<std::string> popis = {
+      "V této úloze můžete doplnit ",
+      "čísla obrázků (bez teček) ",
+      "do žlutých políček. ",
+      "Kliknutím na příslušnou ",
+      "tužku se zobrazí správný ",
+      "výsledek. Chybná odpověď ",
+      "se vyznačí červeně, ",
+      "správná zeleně.     ",
+      std::string(3, ' '),
+      std::string(37, ' '),
+      "Tlačítko OVĚŘ VŠE ověří ",
+      "najednou všechna políčka ",
+      "a zobrazí všechny správné ",
+      "odpovědi. ",
+      std::string(50, ' '),
+      std::string(7, ' '),
+      "Po ověření odpovědi ",
+      "už nelze do políčka psát.",
+  };
+  ASSERT_EQ(Tabs()->PageCount(), 5);
+  for (int p = 1; p <= 5; ++p) {
+    SCOPED_TRACE(p);
+    TTabSheet* sheet = Tabs()->Pages(p - 1);
+    EXPECT_EQ(sheet->Caption(), captions[p - 1]);
+    EXPECT_EQ(sheet->ImageIndex(), 1) << "an exercise tab";
+    auto* statement = Get<TLabel>(kStatements[p - 1]);
+    ASSERT_NE(statement, nullptr);
+    EXPECT_EQ(statement->Parent(), sheet);
+    EXPECT_EQ(statement->Caption(),
+              "Zadanému předpisu funkce přiřaďte číslo obrázku, na kterém je zobrazen její graf. "
+              "Modré přímky jsou asymptoty. ");
+    EXPECT_EQ(statement->Top(), 9);
+    EXPECT_EQ(statement->Width(), 777);
+    EXPECT_EQ(statement->Font().Name(), "Microsoft Sans Serif");
+    EXPECT_EQ(statement->Font().Height(), -13);
+    EXPECT_TRUE(statement->Font().Style() & fsBold);
+    EXPECT_EQ(statement->OnClick().Name(), "Akce");
+    // The instructions, always shown; the memos of the later tabs end with an empty line.
+    auto* memo = Get<TMemo>("popis" + std::to_string(p));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->Visible());
+    std::vector<std::string> lines = popis;
+    if (p > 1) lines.push_back("");
+    EXPECT_EQ(memo->Lines().Lines(), lines);
+  }
+  // Every correct number waits, hidden, with its full stop; "10." needs a wider memo.
+  for (const Item& item : AllItems()) {
+    auto* resu = Get<TMemo>("resu" + item.Suffix());
+    ASSERT_NE(resu, nullptr);
+    EXPECT_FALSE(resu->Visible()) << item.Suffix();
+    EXPECT_EQ(resu->Lines().Lines(), std::vector<std::string>{item.answer + "."}) << item.Suffix();
+    EXPECT_EQ(resu->Width(), item.answer == "10" ? 18 : 16) << item.Suffix();
+    EXPECT_EQ(resu->Font().Color(), clNavy) << item.Suffix();
+  }
+}
+
+TEST_F(ElemPrehledTest, EveryGraphOpensItsEnlargedPicture) {
+  std::vector<QImage> seen;
+  for (int p = 1; p <= 5; ++p) {
+    PickTab(p);
+    for (int n = 1; n <= 10; ++n) {
+      const std::string control = "o" + std::to_string(p) + std::to_string(n);
+      const std::string picture = "u" + std::to_string(p) + "_" + std::to_string(n);
+      SCOPED_TRACE(control);
+      auto* graph = Get<TImage>(control);
+      ASSERT_NE(graph, nullptr);
+      // Numbered down the first column, then down the second.
+      EXPECT_EQ(graph->Parent(), Tabs()->Pages(p - 1));
+      EXPECT_EQ(graph->Left(), n <= 5 ? 600 : 688);
+      EXPECT_EQ(graph->Top(), 45 + 72 * ((n - 1) % 5));
+      EXPECT_EQ(graph->Width(), 57);
+      EXPECT_EQ(graph->Height(), 57);
+      EXPECT_EQ(graph->Cursor(), crHandPoint);
+      EXPECT_EQ(graph->OnClick().Name(), control + "Click");
+      Click(control);
+      ASSERT_TRUE(frm_lupa->Visible());
+      TPicture file;
+      file.LoadFromFile("img/BIG/Eprehled/" + picture + "_big.jpg");
+      EXPECT_EQ(frm_lupa->obr->Picture().Image(), file.Image()) << picture;
+      for (const QImage& other : seen) EXPECT_NE(file.Image(), other) << picture;
+      seen.push_back(file.Image());
+    }
+  }
+  EXPECT_EQ(seen.size(), 50u);
+  EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(ElemPrehledTest, StatementLabelsSelectTheRememberedTab) {

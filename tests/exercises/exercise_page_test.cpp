@@ -34,17 +34,23 @@ const BigPicture kBig[] = {{"p1ar", 60, 40}, {"u1a", 70, 50}, {"u1ar", 80, 60}};
 
 ExerciseTables& Tables() {
   static ExerciseTables tables(
-      {Folder(), 5}, {Hint("btn10Click", {"nap10"}),
-                      Stepped("btn1aClick", {{{"nap1a1"}}, {{"nap1a2", "nap1a2b"}}, {{"nap1a3"}}}),
-                      Result("btn1arClick", {"res1a1", "res1a2"}), Enlarge("res1a1Click", "p1ar"),
-                      Enlarge("Image1Click", "u1a"), Result("btnu1aClick", {"resu1a1", "resu1a2"}),
-                      Enlarge("resu1a1Click", "u1ar")});
+      {Folder(), 5},
+      {Hint("btn10Click", {"nap10"}),
+       Stepped("btn1aClick", {{{"nap1a1"}}, {{"nap1a2", "nap1a2b"}}, {{"nap1a3"}}}),
+       Result("btn1arClick", {"res1a1", "res1a2"}), Enlarge("res1a1Click", "p1ar"),
+       Enlarge("Image1Click", "u1a"), Result("btnu1aClick", {"resu1a1", "resu1a2"}),
+       Enlarge("resu1a1Click", "u1ar"),
+       Stepped("btn1bClick", {{{"nap1b1"}}, {{"nap1b2"}, {"nap1b1"}}, {{"nap1b3"}, {}, true}}),
+       Hint("btn1cClick", {"nap1c"})});
   return tables;
 }
 
 // The fixture takes the place of the quadratic function's exercises (page 42, slot 5): a
 // worked tab with a task hint, a three-step hint and a result, and an exercise tab whose
-// result picture lies exactly over the task picture.
+// result picture lies exactly over the task picture. Four more pieces of the worked tab share
+// one place: a stepped hint whose second step takes its first step's piece away and whose
+// third step brings a piece forward that the layout puts below, and a one-step hint whose
+// piece stays below.
 const char* kLayout = R"(
 object frmFceCElemKvadr: TfrmFceCElemKvadr
   Color = clMoneyGreen
@@ -93,6 +99,40 @@ object frmFceCElemKvadr: TfrmFceCElemKvadr
         OnClick = res1a1Click
       end
       object res1a2: TLabel
+        Visible = False
+      end
+      object btn1b: TSpeedButton
+        OnClick = btn1bClick
+      end
+      object btn1c: TSpeedButton
+        OnClick = btn1cClick
+      end
+      object nap1b3: TImage
+        Left = 200
+        Top = 130
+        Width = 60
+        Height = 40
+        Visible = False
+      end
+      object nap1c: TImage
+        Left = 200
+        Top = 130
+        Width = 60
+        Height = 40
+        Visible = False
+      end
+      object nap1b1: TImage
+        Left = 200
+        Top = 130
+        Width = 60
+        Height = 40
+        Visible = False
+      end
+      object nap1b2: TImage
+        Left = 200
+        Top = 130
+        Width = 60
+        Height = 40
         Visible = False
       end
     end
@@ -182,6 +222,12 @@ class ExercisePageTest : public ProgramTest {
     }
     return "?";
   }
+  // The topmost visible control at a point of the active tab.
+  std::string TopAt(QPoint p) {
+    QWidget* w = Tabs()->ActivePage()->Widget()->childAt(p);
+    TControl* c = w ? TControl::FromWidget(w) : nullptr;
+    return c ? std::string(c->Name()) : std::string();
+  }
   // A click of the user at a point of the active tab: it goes to the topmost visible control.
   void ClickAt(QPoint p) {
     QWidget* sheet = Tabs()->ActivePage()->Widget();
@@ -237,6 +283,48 @@ TEST_F(ExercisePageTest, EachClickShowsItsStepDisablesSpentHintsAndEnlargesItsPi
     ++n;
   }
   EXPECT_EQ(Tables().HintStep("btn1aClick"), 3);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ExercisePageTest, AStepHidesThePieceItReplacesAndBringsItsOwnToTheFront) {
+  const char* const shared[] = {"nap1b1", "nap1b2", "nap1b3", "nap1c"};
+  auto shownThere = [&] {
+    std::set<std::string> out;
+    for (const char* n : shared) {
+      if (C(n)->Visible()) out.insert(n);
+    }
+    return out;
+  };
+  struct Case {
+    const char* button;
+    std::set<std::string> shown;  // of the four pieces in the shared place, afterwards
+    const char* top;              // the one on top there
+    bool steppedEnabled;          // btn1b afterwards
+  };
+  const Case cases[] = {
+      {"btn1b", {"nap1b1"}, "nap1b1", true},
+      {"btn1b", {"nap1b2"}, "nap1b2", true},                      // step 2 hides step 1's piece
+      {"btn1c", {"nap1b2", "nap1c"}, "nap1b2", true},             // shown where the layout has it
+      {"btn1b", {"nap1b2", "nap1b3", "nap1c"}, "nap1b3", false},  // brought to the front
+  };
+  Open(43);
+  const QPoint place(230, 150);
+  EXPECT_EQ(TopAt(place), "");
+  int n = 0;
+  for (const Case& c : cases) {
+    Click(c.button);
+    EXPECT_EQ(shownThere(), c.shown) << "click " << n;
+    EXPECT_EQ(TopAt(place), c.top) << "click " << n;
+    EXPECT_EQ(C("btn1b")->Enabled(), c.steppedEnabled) << "click " << n;
+    ++n;
+  }
+  EXPECT_FALSE(C("btn1c")->Enabled());
+  EXPECT_EQ(Tables().HintStep("btn1bClick"), 3);
+  // Activation starts the counter over but neither shows the hidden piece again nor restacks.
+  Page()->Activate();
+  EXPECT_EQ(Tables().HintStep("btn1bClick"), 0);
+  EXPECT_EQ(shownThere(), cases[3].shown);
+  EXPECT_EQ(TopAt(place), "nap1b3");
   EXPECT_TRUE(boxes.empty());
 }
 

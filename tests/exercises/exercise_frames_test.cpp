@@ -1,0 +1,173 @@
+// What the exercise pages 1.3, 4.1 and 4.11 share: the frame with its banner, chapter and section
+// rows and legend, the tab control below it, and pieces that stay on the page without covering
+// one another.
+#include <QRect>
+#include <functional>
+
+#include "platform/buttons.h"
+#include "platform/comctrls.h"
+#include "platform/stdctrls.h"
+#include "tests/shell/program_fixture.h"
+
+namespace {
+
+struct FramedPage {
+  int row;
+  const char *form, *caption;
+  const char *chapter, *chapterTitle, *section, *sectionTitle;
+};
+const FramedPage kPages[] = {
+    {32, "frmFceCGraf", "Graf funkce", "1", "Úvod", "1.3", "Graf funkce"},
+    {42, "frmFceCElemLin", "Lineární funkce", "4", "Elementární funkce", "4.1", "Lineární funkce"},
+    {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
+     "Přehled elementárních funkcí"},
+};
+
+// The page is 800 × 545; nothing on a tab comes closer to its right or bottom edge than this.
+constexpr int kPageWidth = 800, kPageHeight = 545, kMargin = 8;
+
+class ExerciseFramesTest : public ProgramTest {
+ protected:
+  TForm* Page() { return frmMain->OpenPage(); }
+  template <class C = TControl>
+  C* Get(const std::string& name) {
+    auto* c = dynamic_cast<C*>(Page()->FindComponent(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+  }
+  // The controls of a tab with their rectangles in the coordinates of the page.
+  std::vector<std::pair<TControl*, QRect>> Pieces(TPageControl* tabs, int index) {
+    TTabSheet* sheet = tabs->Pages(index);
+    std::vector<std::pair<TControl*, QRect>> out;
+    for (int i = 0; i < sheet->ControlCount(); ++i) {
+      TControl* c = sheet->Controls(i);
+      out.push_back({c, QRect(tabs->Left() + sheet->Left() + c->Left(),
+                              tabs->Top() + sheet->Top() + c->Top(), c->Width(), c->Height())});
+    }
+    return out;
+  }
+};
+
+TEST_F(ExerciseFramesTest, EveryPageHasTheFrameOfTheCollection) {
+  for (const FramedPage& p : kPages) {
+    SCOPED_TRACE(p.form);
+    Open(p.row);
+    ASSERT_EQ(OpenClass(), p.form);
+    EXPECT_EQ(Page()->Caption(), p.caption);
+    EXPECT_EQ(Page()->Color(), clMoneyGreen);
+
+    auto* frame = Get<TGroupBox>("GroupBox1");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->Caption(), "Zalmira - sbírka úloh");
+    EXPECT_EQ(QRect(frame->Left(), frame->Top(), frame->Width(), frame->Height()),
+              QRect(8, 0, 785, 105));
+    EXPECT_EQ(frame->Font().Name(), "Verdana");
+    EXPECT_EQ(frame->Font().Height(), -29);
+    EXPECT_TRUE(frame->Font().Style() & fsBold);
+
+    struct Text {
+      const char *name, *caption;
+      int top;
+      const char* font;
+      int height;
+    };
+    const Text texts[] = {
+        {"Label1", p.chapter, 40, "Verdana", -21},
+        {"Label3", p.chapterTitle, 40, "Verdana", -21},
+        {"Label4", p.section, 72, "Verdana", -21},
+        {"Label6", p.sectionTitle, 72, "Verdana", -21},
+        {"Label19", "= poraď", 48, "Arial", -11},
+        {"Label20", "= zobraz výsledek", 72, "Arial", -11},
+    };
+    for (const Text& t : texts) {
+      auto* label = Get<TLabel>(t.name);
+      ASSERT_NE(label, nullptr);
+      EXPECT_EQ(label->Parent(), frame) << t.name;
+      EXPECT_EQ(label->Caption(), t.caption) << t.name;
+      EXPECT_EQ(label->Top(), t.top) << t.name;
+      EXPECT_EQ(label->Font().Name(), t.font) << t.name;
+      EXPECT_EQ(label->Font().Height(), t.height) << t.name;
+      EXPECT_FALSE(label->Font().Style() & fsBold) << t.name;
+    }
+
+    // The legend: the two buttons explain the buttons of the tabs and do nothing themselves.
+    auto* hint = Get<TSpeedButton>("SpeedButton2");
+    auto* pencil = Get<TSpeedButton>("SpeedButton3");
+    ASSERT_TRUE(hint && pencil);
+    for (TSpeedButton* b : {hint, pencil}) {
+      EXPECT_EQ(b->Parent(), frame) << b->Name();
+      EXPECT_EQ(b->Left(), 616) << b->Name();
+      EXPECT_EQ(b->Width(), 17) << b->Name();
+      EXPECT_EQ(b->Height(), 17) << b->Name();
+      EXPECT_FALSE(b->OnClick()) << b->Name();
+    }
+    EXPECT_EQ(hint->Caption(), "?");
+    EXPECT_EQ(hint->Font().Name(), "ZapfEllipt BT");
+    EXPECT_EQ(hint->Font().Height(), -15);
+    EXPECT_EQ(hint->Font().Color(), clNavy);
+    EXPECT_TRUE(hint->Font().Style() & fsBold);
+    EXPECT_TRUE(hint->Glyph().Empty());
+    EXPECT_EQ(pencil->Caption(), "");
+    EXPECT_FALSE(pencil->Glyph().Empty());
+    EXPECT_LT(hint->Top(), pencil->Top());
+    EXPECT_GT(Get("Label19")->Left(), hint->Left() + hint->Width());
+    EXPECT_GT(Get("Label20")->Left(), pencil->Left() + pencil->Width());
+
+    auto* tabs = Get<TPageControl>("priklady");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->Left(), 8);
+    EXPECT_EQ(tabs->Top(), 111);
+    EXPECT_EQ(tabs->Width(), 793);
+    EXPECT_EQ(tabs->Height(), 425);
+    EXPECT_EQ(tabs->Style(), TTabStyle::tsFlatButtons);
+    EXPECT_EQ(tabs->Images(), frmMain->ikony_sbirka);
+    EXPECT_EQ(tabs->Font().Name(), "MS Sans Serif");
+    EXPECT_EQ(tabs->Font().Height(), -11);
+    EXPECT_EQ(tabs->Font().Color(), clNavy);
+    EXPECT_TRUE(tabs->Font().Style() & fsBold);
+  }
+}
+
+TEST_F(ExerciseFramesTest, EveryPieceOfEveryTabStaysOnThePageWithAMargin) {
+  const QRect allowed(0, 0, kPageWidth - kMargin, kPageHeight - kMargin);
+  for (const FramedPage& p : kPages) {
+    Open(p.row);
+    auto* tabs = Get<TPageControl>("priklady");
+    ASSERT_NE(tabs, nullptr);
+    for (int t = 0; t < tabs->PageCount(); ++t) {
+      for (const auto& [c, r] : Pieces(tabs, t)) {
+        EXPECT_TRUE(allowed.contains(r)) << p.form << " tab " << t << ": " << c->Name()
+                                         << " reaches " << r.right() + 1 << ", " << r.bottom() + 1;
+      }
+    }
+  }
+}
+
+TEST_F(ExerciseFramesTest, NoPieceCoversAnotherButWhereTheyShareAPlace) {
+  // On 4.11 the cross stands where the tick would, and the correct number on its rectangle.
+  auto sharesPlace = [](const std::string& a, const std::string& b) {
+    auto pair = [&](const std::string& x, const std::string& y) {
+      return (a.rfind(x, 0) == 0 && b.rfind(y, 0) == 0 && a.substr(x.size()) == b.substr(y.size()));
+    };
+    return pair("faja_", "ne_") || pair("ne_", "faja_") || pair("obd_", "resu") ||
+           pair("resu", "obd_");
+  };
+  for (const FramedPage& p : kPages) {
+    Open(p.row);
+    auto* tabs = Get<TPageControl>("priklady");
+    ASSERT_NE(tabs, nullptr);
+    for (int t = 0; t < tabs->PageCount(); ++t) {
+      const auto pieces = Pieces(tabs, t);
+      for (size_t i = 0; i < pieces.size(); ++i) {
+        for (size_t j = i + 1; j < pieces.size(); ++j) {
+          const std::string a(pieces[i].first->Name()), b(pieces[j].first->Name());
+          if (sharesPlace(a, b)) continue;
+          EXPECT_FALSE(pieces[i].second.intersects(pieces[j].second))
+              << p.form << " tab " << t << ": " << a << " and " << b;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
