@@ -154,7 +154,9 @@ TEST(Drawing, OverManySeedsTheOrdersArePermutationsAndTheCorrectAnswerGoesEveryw
     std::vector<int> sortedAnswers(answers.begin() + 1, answers.end());
     std::sort(sortedAnswers.begin(), sortedAnswers.end());
     ASSERT_EQ(sortedAnswers, (std::vector<int>{1, 2, 3, 4, 5})) << seed;
-    ++correctAt[std::find(answers.begin() + 1, answers.end(), 1) - answers.begin()];
+    const auto at = std::find(answers.begin() + 1, answers.end(), 1) - answers.begin();
+    ASSERT_LT(at, 6);
+    ++correctAt[static_cast<size_t>(at)];
   }
   for (int p = 1; p <= 5; ++p) {
     EXPECT_GT(correctAt[p], runs / 5 - 100) << "position " << p;
@@ -315,7 +317,9 @@ TEST_F(TestPageTest, PutsTheQuestionFromTheLeftWithTextOrPictureAnswers) {
       EXPECT_EQ(page->img_zadani->Width(), 60) << "sized to its picture";
       x += 60 + 10;
     }
-    if (c.text2) EXPECT_EQ(page->text_zadani2->Left(), x);
+    if (c.text2) {
+      EXPECT_EQ(page->text_zadani2->Left(), x);
+    }
 
     std::set<std::string> shown;
     int correct = 0;

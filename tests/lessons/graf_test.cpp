@@ -61,7 +61,9 @@ class GrafTest : public ProgramTest {
       for (const std::string& n : m.hidden) EXPECT_FALSE(Shown(n)) << n << " hidden";
       ASSERT_TRUE(StepTimer);
       EXPECT_EQ(StepTimer->Enabled(), m.running);
-      if (m.interval) EXPECT_EQ(StepTimer->Interval(), m.interval);
+      if (m.interval) {
+        EXPECT_EQ(StepTimer->Interval(), m.interval);
+      }
     }
   }
   void ExpectButtons(const Buttons& b) {
