@@ -22,16 +22,7 @@ const std::string kStatement3 = "Určete monotónnost funkce, aniž byste kresli
 
 class CElemLinTest : public ProgramTest {
  protected:
-  TForm* Page() { return frmMain->OpenPage(); }
-  TControl* C(const std::string& n) {
-    auto* c = dynamic_cast<TControl*>(Page()->FindComponent(n));
-    EXPECT_NE(c, nullptr) << n;
-    return c;
-  }
   TPageControl* Tabs() { return static_cast<TPageControl*>(Page()->FindComponent("priklady")); }
-  void Click(const std::string& n) {
-    Dispatch([&] { C(n)->Click(); });
-  }
   // The names of the page's controls whose own Visible flag is set.
   std::set<std::string> Visible() {
     std::set<std::string> out;

@@ -57,13 +57,6 @@ class ElemPrehledTest : public ProgramTest {
     QApplication::setActiveWindow(frmMain->Widget()->window());
   }
 
-  TForm* Page() { return frmMain->OpenPage(); }
-  template <class C = TControl>
-  C* Get(const std::string& name) {
-    auto* c = dynamic_cast<C*>(Page()->FindComponent(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-  }
   TEdit* Box(const Item& item) { return Get<TEdit>(item.Box()); }
   TPageControl* Tabs() { return Get<TPageControl>("priklady"); }
   void PickTab(int part) {

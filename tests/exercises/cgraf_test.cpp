@@ -19,15 +19,6 @@ const char* const kResults[] = {"u01ar",   "u01ar2",  "u01br",   "u01br2",  "res
 
 class CGrafTest : public ProgramTest {
  protected:
-  TForm* Page() { return frmMain->OpenPage(); }
-  TControl* C(const std::string& n) {
-    auto* c = dynamic_cast<TControl*>(Page()->FindComponent(n));
-    EXPECT_NE(c, nullptr) << n;
-    return c;
-  }
-  void Click(const std::string& n) {
-    Dispatch([&] { C(n)->Click(); });
-  }
   std::set<std::string> Shown() {
     std::set<std::string> out;
     for (const char* r : kResults) {

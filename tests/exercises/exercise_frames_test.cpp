@@ -28,13 +28,6 @@ constexpr int kPageWidth = 800, kPageHeight = 545, kMargin = 8;
 
 class ExerciseFramesTest : public ProgramTest {
  protected:
-  TForm* Page() { return frmMain->OpenPage(); }
-  template <class C = TControl>
-  C* Get(const std::string& name) {
-    auto* c = dynamic_cast<C*>(Page()->FindComponent(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-  }
   // The controls of a tab with their rectangles in the coordinates of the page.
   std::vector<std::pair<TControl*, QRect>> Pieces(TPageControl* tabs, int index) {
     TTabSheet* sheet = tabs->Pages(index);

@@ -194,12 +194,7 @@ class ExercisePageTest : public ProgramTest {
     RegisterFormClass(TfrmFceCElemKvadr::FormClass());
     SetLayoutText("frmFceCElemKvadr", "");
   }
-  TForm* Page() { return frmMain->OpenPage(); }
-  TControl* C(const char* n) { return static_cast<TControl*>(Page()->FindComponent(n)); }
-  TPageControl* Tabs() { return static_cast<TPageControl*>(Page()->FindComponent("priklady")); }
-  void Click(const char* n) {
-    Dispatch([&] { C(n)->Click(); });
-  }
+  TPageControl* Tabs() { return Get<TPageControl>("priklady"); }
   std::set<std::string> Shown() {
     std::set<std::string> out;
     for (const char* p : kPieces) {

@@ -31,6 +31,19 @@ class ProgramTest : public PlatformFixture {
   void Open(int row) {
     Dispatch([&] { ChapterItems[row]->Click(); });
   }
+  // The open page, its control of that name (a failure when it has none), and a click of the
+  // user on that control.
+  TForm* Page() const { return frmMain->OpenPage(); }
+  template <class T = TControl>
+  T* Get(const std::string& name) const {
+    auto* c = dynamic_cast<T*>(Page()->FindComponent(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+  }
+  TControl* C(const std::string& name) const { return Get(name); }
+  void Click(const std::string& name) {
+    Dispatch([&] { C(name)->Click(); });
+  }
   std::string OpenClass() const {
     return frmMain->OpenPage() ? std::string(frmMain->OpenPage()->Name()) : std::string();
   }
