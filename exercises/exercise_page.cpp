@@ -50,29 +50,39 @@ void ExerciseTables::AddTo(TFormClass& cls) {
   cls.RequiresFiles({files.begin(), files.end()});
 }
 
+std::vector<ExerciseHandler> Items(std::string_view letters,
+                                   const std::function<ExerciseHandler(std::string)>& make) {
+  std::vector<ExerciseHandler> out;
+  for (char x : letters) out.push_back(make(std::string(1, x)));
+  return out;
+}
+
+std::vector<ExerciseHandler> Join(std::initializer_list<std::vector<ExerciseHandler>> parts) {
+  std::vector<ExerciseHandler> out;
+  for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
+  return out;
+}
+
 void ExerciseTables::Akce(TForm& page) {
   for (auto& [name, step] : hintStep_) step = 0;
   if (!options_.selectsTab) return;
-  auto* tabs = dynamic_cast<TPageControl*>(page.FindComponent("priklady"));
-  if (!tabs) return;
-  tabs->SetActivePageIndex(options_.slot > 0 ? ExerciseTabIndex[options_.slot] : 0);
+  Named<TPageControl>(page, "priklady")
+      .SetActivePageIndex(options_.slot > 0 ? ExerciseTabIndex[options_.slot] : 0);
 }
 
 void ExerciseTables::prikladyChange(TForm& page) {
-  auto* tabs = dynamic_cast<TPageControl*>(page.FindComponent("priklady"));
-  if (tabs && options_.slot > 0) ExerciseTabIndex[options_.slot] = tabs->ActivePageIndex();
+  if (options_.slot > 0) {
+    ExerciseTabIndex[options_.slot] = Named<TPageControl>(page, "priklady").ActivePageIndex();
+  }
   HideEnlargedPicture();
 }
 
 void ExerciseTables::ShowStep(TForm& page, const HintStepPieces& step) {
-  for (const std::string& name : step.hide) {
-    if (auto* c = dynamic_cast<TControl*>(page.FindComponent(name))) c->SetVisible(false);
-  }
+  for (const std::string& name : step.hide) Named<TControl>(page, name).SetVisible(false);
   for (const std::string& name : step.show) {
-    auto* c = dynamic_cast<TControl*>(page.FindComponent(name));
-    if (!c) continue;
-    c->SetVisible(true);
-    if (step.toFront) c->BringToFront();
+    TControl& c = Named<TControl>(page, name);
+    c.SetVisible(true);
+    if (step.toFront) c.BringToFront();
   }
 }
 

@@ -4,8 +4,11 @@
 // class its handlers, its counters and what the layout checker must find.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/comctrls.h"
@@ -39,6 +42,13 @@ ExerciseHandler Hint(std::string handler, std::vector<std::string> pieces);
 ExerciseHandler Stepped(std::string handler, std::vector<HintStepPieces> steps);
 ExerciseHandler Enlarge(std::string handler, std::string picture);
 
+// One handler for each item letter of `letters`: Items("abcdefghij", [](std::string x) {
+// return Result("btnu1" + x + "Click", {"resu1" + x + "1", "resu1" + x + "2"}); }).
+std::vector<ExerciseHandler> Items(std::string_view letters,
+                                   const std::function<ExerciseHandler(std::string)>& make);
+// The handlers of several tables in one.
+std::vector<ExerciseHandler> Join(std::initializer_list<std::vector<ExerciseHandler>> parts);
+
 // The table of one exercise page. Its counters (one per stepped hint, the page's HintStep)
 // live as long as the program, as variables of the page's module do.
 class ExerciseTables {
@@ -49,6 +59,15 @@ class ExerciseTables {
     bool selectsTab = true;  // a page without a slot opens on its first tab (but 1.3: no tab)
   };
   ExerciseTables(Options options, std::vector<ExerciseHandler> handlers);
+
+  // The page's form class with the handlers of this table: `F` the page class, its layout
+  // named after the class without the leading T.
+  template <class F>
+  TFormClass FormClass(std::string className, F** pageVariable) {
+    TFormClass cls = TFormClass::Of<F>(className, className.substr(1), pageVariable);
+    AddTo(cls);
+    return cls;
+  }
 
   // Adds the handlers `Akce`, `prikladyChange` (pages with a slot) and every handler of the
   // table to the form class, with the pieces they name and the enlarged pictures they open as

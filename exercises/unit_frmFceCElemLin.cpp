@@ -102,11 +102,6 @@ ExerciseTables& TfrmFceCElemLin::Tables() {
 }
 
 const TFormClass& TfrmFceCElemLin::FormClass() {
-  static const TFormClass cls = [] {
-    TFormClass c =
-        TFormClass::Of<TfrmFceCElemLin>("TfrmFceCElemLin", "frmFceCElemLin", &frmFceCElemLin);
-    Tables().AddTo(c);
-    return c;
-  }();
+  static const TFormClass cls = Tables().FormClass("TfrmFceCElemLin", &frmFceCElemLin);
   return cls;
 }

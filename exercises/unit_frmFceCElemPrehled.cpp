@@ -41,12 +41,6 @@ std::string BoxName(int part, int item) {
                    : "text_" + Suffix(part, item);
 }
 
-template <class C>
-C& Named(TForm& page, const std::string& name) {
-  if (auto* c = dynamic_cast<C*>(page.FindComponent(name))) return *c;
-  throw Exception("the page has no control " + name + " of the kind its check needs");
-}
-
 void CheckItem(TForm& page, int part, int item) {
   const std::string s = Suffix(part, item);
   auto& box = Named<TEdit>(page, BoxName(part, item));
@@ -96,9 +90,7 @@ ExerciseTables& TfrmFceCElemPrehled::Tables() {
 
 const TFormClass& TfrmFceCElemPrehled::FormClass() {
   static const TFormClass cls = [] {
-    TFormClass c = TFormClass::Of<TfrmFceCElemPrehled>("TfrmFceCElemPrehled", "frmFceCElemPrehled",
-                                                       &frmFceCElemPrehled);
-    Tables().AddTo(c);
+    TFormClass c = Tables().FormClass("TfrmFceCElemPrehled", &frmFceCElemPrehled);
     std::vector<std::string> names;
     for (int p = 1; p <= kParts; ++p) {
       names.push_back("popis" + std::to_string(p));

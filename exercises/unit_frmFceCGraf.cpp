@@ -45,10 +45,6 @@ ExerciseTables& TfrmFceCGraf::Tables() {
 }
 
 const TFormClass& TfrmFceCGraf::FormClass() {
-  static const TFormClass cls = [] {
-    TFormClass c = TFormClass::Of<TfrmFceCGraf>("TfrmFceCGraf", "frmFceCGraf", &frmFceCGraf);
-    Tables().AddTo(c);
-    return c;
-  }();
+  static const TFormClass cls = Tables().FormClass("TfrmFceCGraf", &frmFceCGraf);
   return cls;
 }

@@ -74,15 +74,30 @@ int Compare(const ExactProduct& p, const ExactProduct& q) {
   return sp > 0 ? magnitude : -magnitude;
 }
 
+std::vector<std::string> LiveControlNames(const LivePageDescription& d) {
+  std::vector<std::string> names;
+  for (const LiveParam& p : d.params) {
+    names.push_back("hodnota_" + p.name);
+    if (d.tenths) names.push_back("pom" + p.name);
+    names.push_back("sipky_" + p.name);
+  }
+  names.insert(names.end(), d.pictures.begin(), d.pictures.end());
+  names.insert(names.end(), d.liveControls.begin(), d.liveControls.end());
+  if (d.reveal) {
+    names.push_back("obdelnik");
+    names.push_back(d.definition);
+  }
+  if (d.warning) names.push_back("upozorneni");
+  return names;
+}
+
 TLiveGraph* LiveGraphOf(const TForm* page) {
   return page ? dynamic_cast<TLiveGraph*>(page->FindComponent(kComponentName)) : nullptr;
 }
 
 template <class T>
 T* TLiveGraph::Control(const std::string& name) const {
-  auto* control = dynamic_cast<T*>(page_.FindComponent(name));
-  if (!control) throw Exception("The page " + page_.Name() + " has no control " + name);
-  return control;
+  return &Named<T>(page_, name);
 }
 
 TLiveGraph::TLiveGraph(TForm& page, LivePageDescription description)

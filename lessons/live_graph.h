@@ -2,13 +2,11 @@
 // then a 10 ms poll that clamps the parameters, lets the page rewrite its property texts and
 // redraws the graph whenever a parameter edit changed.
 //
-// A page states its parameters and controls in a LivePageDescription, creates one TLiveGraph in
-// its Akce and forwards its handlers to it:
-//   Akce        -> new TLiveGraph(*this, description), the page's own opening work, then Start(...)
-//   zobrazeni   -> RevealTick()
-//   Proved(2)   -> ParamEdited()
-//   pomXChange  -> TenthsChanged(index of X)
-//   aktualizace -> Update(the page's texts and drawing, given the parameter values)
+// A page is its description: a LivePage names its parameters and controls, its opening work
+// and its update, and registers the handlers the layout binds (`Akce`, `zobrazeni`,
+// `aktualizace`, `Proved`/`Proved2`, `pomXChange`) on the page's form class, with every control
+// it names as what the layout must hold. The state of the open page is a TLiveGraph, a
+// component of the page that dies with it. See docs/pages.md.
 #pragma once
 
 #include <functional>
@@ -22,6 +20,7 @@
 #include "platform/extctrls.h"
 #include "platform/forms.h"
 #include "platform/stdctrls.h"
+#include "platform/streaming.h"
 #include "platform/timers.h"
 #include "shell/unit_zaznam.h"
 
@@ -147,6 +146,77 @@ class TLiveGraph : public TComponent {
 
 // The live state of a page, or null before its Akce ran.
 TLiveGraph* LiveGraphOf(const TForm* page);
+
+// A live page: its description and its own code.
+//
+//   LivePage<TfrmFceElemLin> page({.params = {{"A"}, {"B"}}, ...}, {
+//       .edited = "Proved",
+//       .update = [](TfrmFceElemLin& f, TLiveGraph& live, const std::vector<double>& v) {...}});
+//   const TFormClass& TfrmFceElemLin::FormClass() {
+//     static const TFormClass cls = page.FormClass("TfrmFceElemLin", &frmFceElemLin);
+//     return cls;
+//   }
+template <class F>
+class LivePage {
+ public:
+  struct Code {
+    std::string edited = "Proved2";  // the OnChange handler of the parameter edits
+    // The page's opening work (start values, fonts), before the timer starts.
+    std::function<void(F&, TLiveGraph&)> open;
+    // The texts and the drawing for the parameter values, after the clamps.
+    std::function<void(F&, TLiveGraph&, const std::vector<double>&)> update;
+  };
+  LivePage(LivePageDescription description, Code code)
+      : description_(std::move(description)), code_(std::move(code)) {}
+
+  TFormClass FormClass(std::string className, F** pageVariable) const {
+    TFormClass cls = TFormClass::Of<F>(className, className.substr(1), pageVariable);
+    AddTo(cls);
+    return cls;
+  }
+  void AddTo(TFormClass& cls) const;
+  const LivePageDescription& Description() const { return description_; }
+
+ private:
+  LivePageDescription description_;
+  Code code_;
+};
+
+// Every control a live page's description names.
+std::vector<std::string> LiveControlNames(const LivePageDescription& d);
+
+template <class F>
+void LivePage<F>::AddTo(TFormClass& cls) const {
+  auto update = [this](F& page) {
+    if (TLiveGraph* l = LiveGraphOf(&page)) {
+      l->Update([&](const std::vector<double>& v) { code_.update(page, *l, v); });
+    }
+  };
+  auto reveal = [](F& page) {
+    if (TLiveGraph* l = LiveGraphOf(&page)) l->RevealTick();
+  };
+  // The opening work runs once per page instance: the live state is its mark.
+  cls.Handler<F>("Akce", [this, update, reveal](F& page, TObject*) {
+    if (LiveGraphOf(&page)) return;
+    auto* live = new TLiveGraph(page, description_);
+    if (code_.open) code_.open(page, *live);
+    live->Start(TNotifyEvent([&page, reveal](TObject*) { reveal(page); }, "zobrazeni"),
+                TNotifyEvent([&page, update](TObject*) { update(page); }, "aktualizace"));
+  });
+  cls.Handler<F>("zobrazeni", [reveal](F& page, TObject*) { reveal(page); });
+  cls.Handler<F>("aktualizace", [update](F& page, TObject*) { update(page); });
+  cls.Handler<F>(code_.edited, [](F& page, TObject*) {
+    if (TLiveGraph* l = LiveGraphOf(&page)) l->ParamEdited();
+  });
+  if (description_.tenths) {
+    for (size_t i = 0; i < description_.params.size(); ++i) {
+      cls.Handler<F>("pom" + description_.params[i].name + "Change", [i](F& page, TObject*) {
+        if (TLiveGraph* l = LiveGraphOf(&page)) l->TenthsChanged(static_cast<int>(i));
+      });
+    }
+  }
+  cls.Requires(LiveControlNames(description_));
+}
 
 // A number exactly as its 15-digit text shows it: mantissa × 10^-scale. Comparisons that
 // decide what a page says are made on these, so that a value typed as 0,1 is one tenth.

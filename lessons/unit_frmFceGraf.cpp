@@ -1,5 +1,7 @@
 #include "lessons/unit_frmFceGraf.h"
 
+#include "lessons/stepped_page.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -10,81 +12,26 @@ namespace {
 
 constexpr int kSteps = 60;
 constexpr int kLastStep = kSteps - 1;
-constexpr int kHaltStep = 41;
 // The first step of each sheet.
 constexpr int kSheet2First = 22, kSheet3First = 50;
 const std::vector<int> kSheetStarts = {0, kSheet2First, kSheet3First};
 constexpr int kSheets = 3;
 
 // Sheets 1 (0-21) and 2 (22-49); records 50-59 stay empty, sheet 3 is coded in the tick.
-const StepScript kScript(kSteps, {
-                                     {0, "def01", "deftext01"},
-                                     {1, "pr01", "img_text01"},
-                                     {2, "tab01"},
-                                     {3, "img_text02"},
-                                     {4, "img01"},
-                                     {5, "img02"},
-                                     {6, "img03"},
-                                     {7, "img04"},
-                                     {8, "img05"},
-                                     {9, "img06"},
-                                     {10, "img07"},
-                                     {11, "imgtext01"},
-                                     {12, "img08"},
-                                     {13, "img_text03"},
-                                     {14, "tab2"},
-                                     {15, "imgtext02"},
-                                     {16, "graf_ukazka1"},
-                                     {17, "graf_ukazka2"},
-                                     {18, "graf_ukazka3"},
-                                     {19, "imgtext03"},
-                                     {20, "tab2b"},
-                                     {21, "graf_ukazka4"},
-                                     {22, "pr01", "text04"},
-                                     {23, "graf01"},
-                                     {24, "graf02"},
-                                     {25, "graf03"},
-                                     {26, "graf04"},
-                                     {27, "text05"},
-                                     {28, "graf01b"},
-                                     {29, "graf01c"},
-                                     {30, "graf02b"},
-                                     {31, "graf02c"},
-                                     {32, "graf03b"},
-                                     {33, "graf03c"},
-                                     {34, "graf04b"},
-                                     {35, "graf04c"},
-                                     {36, "text06"},
-                                     {37, "graf05"},
-                                     {38, "graf06"},
-                                     {39, "graf07"},
-                                     {40, "graf08"},
-                                     // Repeats graf05: nothing new, only the halt.
-                                     {kHaltStep, "graf05", nullptr, nullptr, true},
-                                     {42, "graf05b"},
-                                     {43, "graf05c"},
-                                     {44, "graf06b"},
-                                     {45, "graf06c"},
-                                     {46, "graf07b"},
-                                     {47, "graf07c"},
-                                     {48, "graf08b"},
-                                     {49, "graf08c"},
-                                 });
+// Step 41 repeats graf05: nothing new, only the halt.
+constexpr const char* kScriptText =
+    "0 def01 deftext01 · 1 pr01 img_text01 · 2 tab01 · 3 img_text02 · 4-10 img01-img07 · "
+    "11 imgtext01 · 12 img08 · 13 img_text03 · 14 tab2 · 15 imgtext02 · "
+    "16-18 graf_ukazka1-graf_ukazka3 · 19 imgtext03 · 20 tab2b · 21 graf_ukazka4 · "
+    "22 pr01 text04 · 23-26 graf01-graf04 · 27 text05 · "
+    "28-35 graf01b graf01c graf02b graf02c graf03b graf03c graf04b graf04c · 36 text06 · "
+    "37-40 graf05-graf08 · 41 W graf05 · "
+    "42-49 graf05b graf05c graf06b graf06c graf07b graf07c graf08b graf08c";
 
 // The pause after each step of sheets 1 and 2 (the pause after step 0 is shorter when sheet 1
 // is replayed from sheet 2, see kontrola).
-const DelayTable kDelays(1000, {{0, 4000},
-                                {11, 4000},
-                                {1, 2000},
-                                {2, 2000},
-                                {13, 2000},
-                                {14, 2000},
-                                {19, 2000},
-                                {20, 2000},
-                                {21, 2000},
-                                {22, 2000},
-                                {27, 2000},
-                                {36, 2000}});
+const DelayTable kDelays =
+    DelayTable(1000).After({0, 11}, 4000).After({1, 2, 13, 14, 19, 20, 21, 22, 27, 36}, 2000);
 constexpr int kReplayPauseMs = 1000;
 
 // Sheets 1 and 2 play the script. At its first step a sheet hides what the other sheets left
@@ -125,126 +72,96 @@ const std::array<const char*, 13> kSheet3Controls = {
     "imgtext3_4", "text3_6", "text3_7", "text3_8", "obr3_1", "obr3_2", "obr3_3",
     "obr3_4",     "obr3_5",  "obr3_6",  "obr3_7",  "obr3_8", "obr3_9"};
 
-std::vector<std::string> RequiredControls() {
-  std::vector<std::string> names = kScript.Names();
-  names.insert(names.end(), kSheet3Controls.begin(), kSheet3Controls.end());
-  return names;
+using Page = SteppedPage<Tzaznam_new>;
+
+void HideSheet3(Page& p) {
+  for (const char* name : kSheet3Controls) p.C(name).Hide();
 }
 
-// The page's state and records: module variables, set anew by each opening.
-std::vector<Tzaznam_new> zaznamy;
-PresentationState stav;
-
-}  // namespace
-
-const TFormClass& TfrmFceGraf::FormClass() {
-  static const TFormClass cls =
-      TFormClass::Of<TfrmFceGraf>("TfrmFceGraf", "frmFceGraf", &frmFceGraf)
-          .Bind("def01", &TfrmFceGraf::def01)
-          .Bind("deftext01", &TfrmFceGraf::deftext01)
-          .Bind("pr01", &TfrmFceGraf::pr01)
-          .Bind("btnRes", &TfrmFceGraf::btnRes)
-          .Bind("btnListZpet", &TfrmFceGraf::btnListZpet)
-          .Bind("btnListDalsi", &TfrmFceGraf::btnListDalsi)
-          .Handler("Akce", &TfrmFceGraf::Akce)
-          .Handler("kontrola", &TfrmFceGraf::kontrola)
-          .Handler("Reseni", &TfrmFceGraf::Reseni)
-          .Handler("btnListDalsiClick", &TfrmFceGraf::btnListDalsiClick)
-          .Handler("btnListZpetClick", &TfrmFceGraf::btnListZpetClick)
-          .Requires(RequiredControls());
-  return cls;
-}
-
-TControl* TfrmFceGraf::Named(const char* name) {
-  return dynamic_cast<TControl*>(FindComponent(name));
-}
-
-void TfrmFceGraf::HideSheet3() {
-  for (const char* name : kSheet3Controls) {
-    if (TControl* c = Named(name)) c->Hide();
+// Sheet 1 or 2: one step of the script.
+void TickScriptSheet(Page& p, int sheet, int step) {
+  auto& form = static_cast<TfrmFceGraf&>(p.Page());
+  TTimer* timer = p.Timer();
+  PresentationState& stav = p.state;
+  const ScriptSheet& s = kScriptSheets.at(sheet - 1);
+  if (step < s.first || step > s.last) return;
+  if (!StepMode) timer->SetEnabled(true);
+  SetSheetButtons(form.btnListZpet, form.btnListDalsi, sheet, kSheets);
+  if (step == s.first) {
+    if (s.hidesSolutionButton) form.btnRes->Hide();
+    if (s.hidesSheet3) HideSheet3(p);
+    HideRecords(p.records, s.hideFirst, s.hideLast);
+    form.def01->Show();
+    form.deftext01->Show();
+    form.pr01->Hide();
   }
+  if (step == s.last) timer->SetEnabled(false);
+  if (!stav.SolutionRequested) HaltForStepMode();
+  ShowStepRecord(p.records[step], timer, form.btnRes);
+  ++stav.RevealStep;
+  stav.PreviousSheet = sheet;
 }
 
-void TfrmFceGraf::Akce(TObject*) {
-  if (!opening_.First()) return;
-  stav = PresentationState{};
-  zaznamy = kScript.Build<Tzaznam_new>(*this);
-  // The layout shows sheet 3 except its last pictures and text.
-  HideSheet3();
-  timer_ = PublishStepTimer(this, 500, TNotifyEvent(this, &TfrmFceGraf::kontrola, "kontrola"));
+void TickSheet3(Page& p, int step) {
+  auto& form = static_cast<TfrmFceGraf&>(p.Page());
+  TTimer* timer = p.Timer();
+  if (step < kSheet3First) return;
+  // On this sheet step mode halts every step, the solution asked for or not.
+  if (!HaltForStepMode()) {
+    timer->SetInterval(kSheet3PauseMs);
+    timer->SetEnabled(true);
+  }
+  SetSheetButtons(form.btnListZpet, form.btnListDalsi, 3, kSheets);
+  form.btnRes->Hide();
+  if (p.state.PreviousSheet != 3) HideRecords(p.records, 0, kSheet3First - 1);
+  const Sheet3Step& s = kSheet3.at(step - kSheet3First);
+  for (const char* name : s.show) {
+    if (name) p.C(name).Show();
+  }
+  if (s.pauseMs) timer->SetInterval(s.pauseMs);
+  ++p.state.RevealStep;
+  p.state.PreviousSheet = 3;
 }
 
-void TfrmFceGraf::kontrola(TObject*) {
+void Tick(Page& p) {
+  PresentationState& stav = p.state;
+  TTimer* timer = p.Timer();
   // After the last step the timer ticks on without effect.
-  if (stav.RevealStep > kLastStep || !timer_) return;
+  if (stav.RevealStep > kLastStep || !timer) return;
   const int step = stav.RevealStep;
   // Set on every tick, also in step mode: the interval a restart goes on with.
-  timer_->SetInterval(step == 0 && stav.PreviousSheet == 2 ? kReplayPauseMs : kDelays.For(step));
+  timer->SetInterval(step == 0 && stav.PreviousSheet == 2 ? kReplayPauseMs : kDelays.For(step));
   if ((step == kSheet2First && stav.CurrentSheet == 1) ||
       (step == kSheet3First && stav.CurrentSheet == 2)) {
     stav.PreviousSheet = stav.CurrentSheet;
     ++stav.CurrentSheet;
   }
   if (stav.CurrentSheet == 1 || stav.CurrentSheet == 2) {
-    TickScriptSheet(stav.CurrentSheet, step);
+    TickScriptSheet(p, stav.CurrentSheet, step);
   } else if (stav.CurrentSheet == 3) {
-    TickSheet3(step);
+    TickSheet3(p, step);
   }
 }
 
-void TfrmFceGraf::TickScriptSheet(int sheet, int step) {
-  const ScriptSheet& s = kScriptSheets.at(sheet - 1);
-  if (step < s.first || step > s.last) return;
-  if (!StepMode) timer_->SetEnabled(true);
-  SetSheetButtons(btnListZpet, btnListDalsi, sheet, kSheets);
-  if (step == s.first) {
-    if (s.hidesSolutionButton) btnRes->Hide();
-    if (s.hidesSheet3) HideSheet3();
-    HideRecords(zaznamy, s.hideFirst, s.hideLast);
-    def01->Show();
-    deftext01->Show();
-    pr01->Hide();
-  }
-  if (step == s.last) timer_->SetEnabled(false);
-  if (!stav.SolutionRequested) HaltForStepMode();
-  ShowStepRecord(zaznamy[step], timer_, btnRes);
-  ++stav.RevealStep;
-  stav.PreviousSheet = sheet;
+std::vector<std::string> Sheet3Names() {
+  return {kSheet3Controls.begin(), kSheet3Controls.end()};
 }
 
-void TfrmFceGraf::TickSheet3(int step) {
-  if (step < kSheet3First) return;
-  // On this sheet step mode halts every step, the solution asked for or not.
-  if (!HaltForStepMode()) {
-    timer_->SetInterval(kSheet3PauseMs);
-    timer_->SetEnabled(true);
-  }
-  SetSheetButtons(btnListZpet, btnListDalsi, 3, kSheets);
-  btnRes->Hide();
-  if (stav.PreviousSheet != 3) HideRecords(zaznamy, 0, kSheet3First - 1);
-  const Sheet3Step& s = kSheet3.at(step - kSheet3First);
-  for (const char* name : s.show) {
-    if (name) {
-      if (TControl* c = Named(name)) c->Show();
-    }
-  }
-  if (s.pauseMs) timer_->SetInterval(s.pauseMs);
-  ++stav.RevealStep;
-  stav.PreviousSheet = 3;
-}
+Page page({
+    .script = StepScript(kSteps, kScriptText),
+    .delays = kDelays,
+    .firstInterval = 500,
+    .solutionButton = "btnRes",
+    .sheets = kSheetStarts,
+    .controls = Sheet3Names(),
+    // The layout shows sheet 3 except its last pictures and text.
+    .open = HideSheet3,
+    .tick = Tick,
+});
 
-void TfrmFceGraf::Reseni(TObject*) {
-  RequestSolution(stav);
-}
+}  // namespace
 
-void TfrmFceGraf::btnListDalsiClick(TObject* Sender) {
-  if (stav.CurrentSheet >= kSheets) return;
-  TurnSheet(stav, +1, kSheetStarts);
-  kontrola(Sender);
-}
-
-void TfrmFceGraf::btnListZpetClick(TObject* Sender) {
-  if (stav.CurrentSheet <= 1) return;
-  TurnSheet(stav, -1, kSheetStarts);
-  kontrola(Sender);
+const TFormClass& TfrmFceGraf::FormClass() {
+  static const TFormClass cls = page.FormClass<TfrmFceGraf>("TfrmFceGraf", &frmFceGraf);
+  return cls;
 }

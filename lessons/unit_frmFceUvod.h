@@ -2,7 +2,6 @@
 // function and read back by the inverse function, on sheet 2 graphs of measurements.
 #pragma once
 
-#include "lessons/stepped_page.h"
 #include "platform/buttons.h"
 #include "platform/forms.h"
 #include "platform/streaming.h"
@@ -12,19 +11,8 @@ class TfrmFceUvod : public TForm {
   explicit TfrmFceUvod(TComponent* owner) : TForm(owner) {}
   static const TFormClass& FormClass();
 
-  TSpeedButton* btnListZpet = nullptr;
-  TSpeedButton* btnListDalsi = nullptr;
-
-  // OnCreate: the script and the page timer (3000 ms), once per page instance.
-  void Akce(TObject* Sender);
-  // The tick; also OnActivate, so the first step shows as soon as the page is activated.
-  void kontrola(TObject* Sender);
-  // The sheet buttons: the other sheet, replayed from its first step at once.
-  void btnListZpetClick(TObject* Sender);
-  void btnListDalsiClick(TObject* Sender);
-
- private:
-  OpeningGuard opening_;
+  TField<TSpeedButton> btnListZpet{this, "btnListZpet"};
+  TField<TSpeedButton> btnListDalsi{this, "btnListDalsi"};
 };
 
 extern TfrmFceUvod* frmFceUvod;

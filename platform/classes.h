@@ -103,6 +103,17 @@ class TComponent : public TObject {
   std::shared_ptr<TComponent*> life_;
 };
 
+// The component `name` that `owner` owns, as a T. Raises Exception naming the owner, the name
+// and the class when there is none or it is of another class: for look-ups that page tables
+// rely on, where an absent control is a fault of the layout.
+template <class T>
+T& Named(const TComponent& owner, std::string_view name) {
+  TComponent* c = owner.FindComponent(name);
+  if (auto* typed = dynamic_cast<T*>(c)) return *typed;
+  throw Exception(owner.Name() + (c ? " has " + std::string(name) + " of another class"
+                                    : " has no component " + std::string(name)));
+}
+
 // A reference to a component that empties itself when the component is freed.
 template <class T>
 class TRef {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -84,6 +85,15 @@ class TForm : public TWinControl {
   // Runs when the form is freed (after OnDestroy).
   void SetOnFreed(std::function<void()> f) { onFreed_ = std::move(f); }
 
+  // Fields of the form's class that name their control (TField): each is bound by name once
+  // the layout has been read; `bind` answers whether the control has the field's class.
+  struct FieldBinding {
+    std::string name;
+    std::function<bool(TComponent*)> bind;
+  };
+  void AddFieldBinding(FieldBinding binding) { fieldBindings_.push_back(std::move(binding)); }
+  const std::vector<FieldBinding>& FieldBindings() const { return fieldBindings_; }
+
   // Called by the window; not for page code.
   void WindowActivated();
   void WindowCloseRequested();
@@ -121,8 +131,35 @@ class TForm : public TWinControl {
   TRef<TForm> activeChild_;
   TNotifyEvent onCreate_, onShow_, onActivate_, onDestroy_, onClose_;
   std::function<void()> onFreed_;
+  std::vector<FieldBinding> fieldBindings_;
   bool passiveShow_ =
       false;  // shown without activating: the activation that follows is not the user's
+};
+
+// A field of a form that names its control, in one line: `TField<TLabel> popis{this, "popis"};`
+// binds itself when the layout has been read (a layout without the control, or with one of
+// another class, is rejected like a layout that lacks a bound field), and then reads like a
+// pointer to the control.
+template <class C>
+class TField {
+ public:
+  TField(TForm* form, std::string name) {
+    form->AddFieldBinding({std::move(name), [this](TComponent* c) {
+                             control_ = dynamic_cast<C*>(c);
+                             return control_ != nullptr;
+                           }});
+  }
+  // A copy is a plain reference to the same control (it binds nothing itself).
+  TField(const TField& other) : control_(other.control_) {}
+  TField& operator=(const TField&) = delete;
+
+  C* get() const { return control_; }
+  C* operator->() const { return control_; }
+  C& operator*() const { return *control_; }
+  operator C*() const { return control_; }  // NOLINT: reads like the pointer it stands for
+
+ private:
+  C* control_ = nullptr;
 };
 
 // Message box flags and answers.

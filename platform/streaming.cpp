@@ -297,6 +297,15 @@ void ReadLayout(TForm& form, const TFormClass& formClass, const LayoutObject& la
                formClass.name + " expects");
     }
   }
+  for (const TForm::FieldBinding& field : form.FieldBindings()) {
+    TComponent* c = form.FindComponent(field.name);
+    if (!c)
+      ctx.Fail("the layout has no control " + field.name + " that " + formClass.name + " uses");
+    if (!field.bind(c)) {
+      ctx.Fail(field.name + " is a " + std::string(c->ClassName()) + ", not what " +
+               formClass.name + " expects");
+    }
+  }
   for (const std::string& name : formClass.requiredNames) {
     if (!form.FindComponent(name)) ctx.Fail("the layout has no control " + name);
   }

@@ -9,7 +9,7 @@
 #include "platform/layout_pictures.h"
 #include "platform/stdctrls.h"
 #include "platform/streaming.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/exercises/exercise_page_fixture.h"
 
 namespace {
 
@@ -20,32 +20,10 @@ const std::string kStatement2 =
     "Určete průsečíky grafu funkce s osami souřadnic, aniž byste kreslili její graf. ";
 const std::string kStatement3 = "Určete monotónnost funkce, aniž byste kreslili její graf. ";
 
-class CElemLinTest : public ProgramTest {
+class CElemLinTest : public ExerciseTest {
  protected:
-  TPageControl* Tabs() { return static_cast<TPageControl*>(Page()->FindComponent("priklady")); }
-  // The names of the page's controls whose own Visible flag is set.
-  std::set<std::string> Visible() {
-    std::set<std::string> out;
-    for (int i = 0; i < Page()->ComponentCount(); ++i) {
-      auto* c = dynamic_cast<TControl*>(Page()->Components(i));
-      if (c && !dynamic_cast<TTabSheet*>(c) && c->Visible()) out.insert(std::string(c->Name()));
-    }
-    return out;
-  }
-  std::string SheetOf(const std::string& n) {
-    TWinControl* p = C(n)->Parent();
-    return p ? std::string(p->Name()) : std::string();
-  }
   ::testing::AssertionResult Magnifies(const std::string& name) {
-    if (!frm_lupa->Visible()) return ::testing::AssertionFailure() << "the magnifier is hidden";
-    TPicture file;
-    file.LoadFromFile(kFolder + name + "_big.jpg");
-    if (file.Image() != frm_lupa->obr->Picture().Image())
-      return ::testing::AssertionFailure() << "it shows another picture than " << name;
-    return ::testing::AssertionSuccess();
-  }
-  void RestoreFromTaskbar() {
-    Dispatch([] { frmMain->WindowStateChangedBySystem(false); });
+    return ExerciseTest::Magnifies(kFolder, name);
   }
 };
 

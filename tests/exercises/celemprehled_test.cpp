@@ -12,7 +12,7 @@
 #include "platform/extctrls.h"
 #include "platform/graphics.h"
 #include "platform/stdctrls.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/exercises/exercise_page_fixture.h"
 
 namespace {
 
@@ -46,10 +46,10 @@ std::vector<Item> AllItems() {
   return items;
 }
 
-class ElemPrehledTest : public ProgramTest {
+class ElemPrehledTest : public ExerciseTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    ExerciseTest::SetUp();
     Open(58);
     ASSERT_EQ(OpenClass(), "frmFceCElemPrehled");
     // Keys and focus go to the active window, as on the screen.
@@ -58,10 +58,7 @@ class ElemPrehledTest : public ProgramTest {
   }
 
   TEdit* Box(const Item& item) { return Get<TEdit>(item.Box()); }
-  TPageControl* Tabs() { return Get<TPageControl>("priklady"); }
-  void PickTab(int part) {
-    Dispatch([&] { Tabs()->SelectTabByUser(part - 1); });
-  }
+  void PickTab(int part) { ExerciseTest::PickTab(part - 1); }
   void Click(const std::string& name) {
     Dispatch([&] { Get(name)->Click(); });
   }

@@ -6,7 +6,7 @@
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
 #include "platform/stdctrls.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/exercises/exercise_page_fixture.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ const char* const kResults[] = {"u01ar",   "u01ar2",  "u01br",   "u01br2",  "res
                                 "resu1d1", "resu1d2", "resu1e1", "resu1e2", "resu1f1", "resu1f2",
                                 "resu1g1", "resu1g2", "resu1h1", "resu1h2"};
 
-class CGrafTest : public ProgramTest {
+class CGrafTest : public ExerciseTest {
  protected:
   std::set<std::string> Shown() {
     std::set<std::string> out;
@@ -26,14 +26,8 @@ class CGrafTest : public ProgramTest {
     }
     return out;
   }
-  // Whether the magnifier shows the enlarged picture `name` of the page's folder.
   ::testing::AssertionResult Magnifies(const std::string& name) {
-    if (!frm_lupa->Visible()) return ::testing::AssertionFailure() << "the magnifier is hidden";
-    TPicture file;
-    file.LoadFromFile(kFolder + name + "_big.jpg");
-    if (file.Image() != frm_lupa->obr->Picture().Image())
-      return ::testing::AssertionFailure() << "it shows another picture than " << name;
-    return ::testing::AssertionSuccess();
+    return ExerciseTest::Magnifies(kFolder, name);
   }
 };
 

@@ -6,7 +6,7 @@
 
 #include "lessons/unit_frmFceDef.h"
 #include "platform/extctrls.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/lessons/stepped_page_fixture.h"
 
 namespace {
 
@@ -32,15 +32,12 @@ const std::vector<std::vector<const char*>> kSteps = {{"def01", "text01"},
                                                       {"obr_p02", "text_p02"},
                                                       {"text_p03"}};
 
-class DefTest : public ProgramTest {
+class DefTest : public SteppedPageTest {
  protected:
   void OpenPage() {
-    Open(3);
+    SteppedPageTest::OpenPage(3);
     page = static_cast<TfrmFceDef*>(frmMain->OpenPage());
-    opened = clock.NowMs();
   }
-  void At(std::int64_t t) { clock.Advance(opened + t - clock.NowMs()); }
-  TControl* C(const char* n) { return static_cast<TControl*>(page->FindComponent(n)); }
   // How many steps are on the screen; the controls of those steps, and no others, visible.
   int StepsShown() {
     const int n = static_cast<int>(kSteps.size());
@@ -53,10 +50,8 @@ class DefTest : public ProgramTest {
     }
     return shown;
   }
-  bool Running() { return StepTimer && StepTimer->Enabled(); }
 
   TfrmFceDef* page = nullptr;
-  std::int64_t opened = 0;
 };
 
 TEST_F(DefTest, RevealsOneStepATickOnItsDelaysAndStopsAtTheTwentyFirst) {

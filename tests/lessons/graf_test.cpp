@@ -8,63 +8,22 @@
 #include "lessons/unit_frmFceGraf.h"
 #include "platform/extctrls.h"
 #include "platform/stdctrls.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/lessons/stepped_page_fixture.h"
 
 namespace {
 
 constexpr int kRow = 4;  // chapter row of page 3
-
-// One moment of a timeline: `at` ms after the table started.
-struct Moment {
-  std::int64_t at;
-  std::vector<std::string> shown;
-  std::vector<std::string> hidden;
-  bool running;
-  int interval = 0;  // 0: not looked at
-};
 
 // The sheet buttons and the one-step button at a moment.
 struct Buttons {
   bool back, next, krok;
 };
 
-class GrafTest : public ProgramTest {
+class GrafTest : public SteppedPageTest {
  protected:
   void OpenPage() {
-    Open(kRow);
+    SteppedPageTest::OpenPage(kRow);
     ASSERT_EQ(OpenClass(), "frmFceGraf");
-  }
-  TControl* C(const std::string& name) {
-    auto* c = dynamic_cast<TControl*>(frmFceGraf->FindComponent(name));
-    EXPECT_TRUE(c) << name;
-    return c;
-  }
-  bool Shown(const std::string& name) {
-    TControl* c = C(name);
-    return c && c->Visible();
-  }
-  // Presses a button as the user can: only when it is visible and enabled.
-  void Press(TControl* button) {
-    ASSERT_TRUE(button->Visible() && button->Enabled()) << button->Name();
-    Dispatch([&] { button->Click(); });
-  }
-  void PressTool(void (TfrmMain::*handler)(TObject*)) {
-    Dispatch([&] { (frmMain->*handler)(nullptr); });
-  }
-  // Plays a table from now on.
-  void Play(const std::vector<Moment>& moments, const char* what) {
-    const std::int64_t origin = clock.NowMs();
-    for (const Moment& m : moments) {
-      clock.Advance(origin + m.at - clock.NowMs());
-      SCOPED_TRACE(std::string(what) + " at " + std::to_string(m.at) + " ms");
-      for (const std::string& n : m.shown) EXPECT_TRUE(Shown(n)) << n << " shown";
-      for (const std::string& n : m.hidden) EXPECT_FALSE(Shown(n)) << n << " hidden";
-      ASSERT_TRUE(StepTimer);
-      EXPECT_EQ(StepTimer->Enabled(), m.running);
-      if (m.interval) {
-        EXPECT_EQ(StepTimer->Interval(), m.interval);
-      }
-    }
   }
   void ExpectButtons(const Buttons& b) {
     EXPECT_EQ(frmFceGraf->btnListZpet->Enabled(), b.back);

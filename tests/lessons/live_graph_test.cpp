@@ -480,6 +480,30 @@ TEST_F(FourGraphPageTest, AHiddenEditWithoutANumberDropsTheChangeWhereTheDescrip
   }
 }
 
+// A control that only a live page's description names reaches what its layout must hold: a
+// layout without it is refused, naming the layout and the control.
+class TfrmLiveChybi : public TForm {
+ public:
+  explicit TfrmLiveChybi(TComponent* owner) : TForm(owner) {}
+};
+
+TEST_F(FourGraphPageTest, AControlThatOnlyTheDescriptionNamesMustBeInTheLayout) {
+  LivePageDescription d = Description();
+  d.liveControls = {"nadpis"};
+  const ::LivePage<TfrmLiveChybi> page(d, {.update = {}});
+  const TFormClass cls = page.FormClass("TfrmLiveChybi", nullptr);
+  std::string layout = kFourGraphPage;
+  const std::string head = "object frmLive: TForm";
+  layout.replace(layout.find(head), head.size(), "object frmLiveChybi: TfrmLiveChybi");
+  try {
+    Free(FormFromText(cls, layout));
+    FAIL() << "the layout lacks nadpis";
+  } catch (const ELayoutError& e) {
+    EXPECT_NE(std::string(e.what()).find("fixture.lay"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("has no control nadpis"), std::string::npos) << e.what();
+  }
+}
+
 struct TypedTermCase {
   const char* typed;
   double value;

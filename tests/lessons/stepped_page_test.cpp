@@ -1,5 +1,7 @@
 // The stepped presentation's pieces: scripts, delays, the standard tick, the solution halt and
 // sheets, on a small page of labels opened through the chapter table, on the virtual clock.
+#include <gmock/gmock.h>
+
 #include "lessons/stepped_page.h"
 #include "lessons/unit_frmFceDef.h"
 #include "platform/stdctrls.h"
@@ -8,42 +10,33 @@
 namespace {
 
 // 0 def · 1 graf1 · 2 graf2 · 3 waits (graf1 again) · 4 silent · 5 res1, res2
-const StepScript kScript(6, {{0, "def"},
-                             {1, "graf1"},
-                             {2, "graf2"},
-                             {3, "graf1", nullptr, nullptr, true},
-                             {5, "res1", "res2"}});
+const StepScript kScript(6, "0 def · 1 graf1 · 2 graf2 · 3 W graf1 · 5 res1 res2");
 const DelayTable kDelays{2000, {{0, 5000}}};
 
-// The fixture page's module state, kept as a page keeps it.
-std::vector<Tzaznam> records;
-PresentationState state;
 std::vector<std::int64_t> ticks;
 int openings = 0;
 VirtualClock* pageClock = nullptr;
 
-// A page of the pattern: the opening guarded once per instance, the standard tick, the
-// solution button.
+// A page of the pattern: its tables, the standard tick, the solution button.
+SteppedPage<> kroky({
+    .script = kScript,
+    .delays = kDelays,
+    .solutionButton = "btnRes",
+    .open = [](SteppedPage<>&) { ++openings; },
+    .tick =
+        [](SteppedPage<>& p) {
+          p.StandardTick();
+          ticks.push_back(pageClock->NowMs());
+        },
+});
+// The fixture page's module state, kept as a page keeps it.
+std::vector<Tzaznam>& records = kroky.records;
+PresentationState& state = kroky.state;
+
 class TfrmKroky : public TForm {
  public:
   explicit TfrmKroky(TComponent* owner) : TForm(owner) {}
-  TBitBtn* btnRes = nullptr;
-
-  void Akce(TObject*) {
-    if (!opening_.First()) return;
-    ++openings;
-    records = kScript.Build<Tzaznam>(*this);
-    state = PresentationState{};
-    PublishStepTimer(this, 1000, TNotifyEvent(this, &TfrmKroky::kontrola, "kontrola"));
-  }
-  void kontrola(TObject*) {
-    StandardTick(records, state, kDelays, btnRes);
-    ticks.push_back(pageClock->NowMs());
-  }
-  void Reseni(TObject*) { RequestSolution(state); }
-
- private:
-  OpeningGuard opening_;
+  TField<TBitBtn> btnRes{this, "btnRes"};
 };
 
 const char* const kLayout = R"(object frmFceDef: TfrmFceDef
@@ -90,10 +83,7 @@ class SteppedTest : public ProgramTest {
     ticks.clear();
     openings = 0;
     pageClock = &clock;
-    RegisterFormClass(TFormClass::Of<TfrmKroky>("TfrmFceDef", "frmFceDef")
-                          .Bind("btnRes", &TfrmKroky::btnRes)
-                          .Handler("Akce", &TfrmKroky::Akce)
-                          .Handler("Reseni", &TfrmKroky::Reseni));
+    RegisterFormClass(kroky.FormClass<TfrmKroky>("TfrmFceDef", nullptr));
     SetLayoutText("frmFceDef", kLayout);
   }
   void TearDown() override {
@@ -347,9 +337,101 @@ TEST_F(SteppedTest, SheetsHideAndTurn) {
     EXPECT_EQ(back->Enabled(), b.back) << b.sheet;
     EXPECT_EQ(next->Enabled(), b.next) << b.sheet;
   }
-  OpeningGuard guard;
-  EXPECT_TRUE(guard.First());
-  EXPECT_FALSE(guard.First());
+  EXPECT_FALSE(FirstOpening(*page)) << "the page has opened once already";
+}
+
+}  // namespace
+
+namespace {
+
+// A script text and the records it stands for: "index:control1,control2,control3[W]".
+TEST(StepScriptText, StatesStepsRunsAndHaltsAsTheLessonsWriteThem) {
+  auto records = [](const StepScript& s) {
+    std::vector<std::string> out;
+    for (const StepScript::Step& step : s.Steps()) {
+      std::string r = std::to_string(step.index) + ":" + step.controls[0] + "," + step.controls[1] +
+                      "," + step.controls[2];
+      out.push_back(r + (step.waitForSolution ? "W" : ""));
+    }
+    return out;
+  };
+  const struct Case {
+    int count;
+    const char* text;
+    std::vector<std::string> steps;
+  } cases[] = {
+      {3, "0 def01 text01 · 2 _ _ text02", {"0:def01,text01,", "2:,,text02"}},
+      {6, "1-4 graf01-graf04", {"1:graf01,,", "2:graf02,,", "3:graf03,,", "4:graf04,,"}},
+      {4, "0-3 graf01b-graf01e", {"0:graf01b,,", "1:graf01c,,", "2:graf01d,,", "3:graf01e,,"}},
+      {3,
+       "0-2 graf05_df1, graf05_df2, graf06_df1",
+       {"0:graf05_df1,,", "1:graf05_df2,,", "2:graf06_df1,,"}},
+      {12, "9-11 graf08-graf10", {"9:graf08,,", "10:graf09,,", "11:graf10,,"}},
+      {3,
+       "0-1 uk_graf01_x-uk_graf02_x | 2 W graf01",
+       {"0:uk_graf01_x,,", "1:uk_graf02_x,,", "2:graf01,,W"}},
+      {5, "0-3 a1 b1-b2 c1", {"0:a1,,", "1:b1,,", "2:b2,,", "3:c1,,"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(records(StepScript(c.count, c.text)), c.steps);
+  }
+  EXPECT_EQ(StepScript(30, "0 a · 1 b c · 2-3 d1-d2 · 20 W d1").Names(),
+            (std::vector<std::string>{"a", "b", "c", "d1", "d2"}));
+}
+
+TEST(StepScriptText, RefusesScriptsThatDoNotAddUp) {
+  const struct Case {
+    int count;
+    const char* text;
+  } cases[] = {
+      {5, "5 graf01"},             // outside the script
+      {5, "1 a · 1 b"},            // a step twice
+      {5, "0-1 a · 1 b"},          // a run over a given step
+      {5, "0-3 graf01-graf03"},    // three names for four steps
+      {5, "0 a b c d"},            // four controls in a record
+      {5, "0-1 W graf01-graf02"},  // a run does not wait
+      {5, "0-1 graf01-text02"},    // two ends of no run
+      {5, "0-1 graf1a-graf2b"},    // differing in two places
+      {5, "0-1 graf04-graf03"},    // backwards
+      {5, "x graf01"},             // no index
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_ANY_THROW(StepScript(c.count, c.text));
+  }
+}
+
+// A page whose code or tables name a control that its layout lacks is refused when the layout
+// is read, with the layout and the control named: the layout checker fails the build on it.
+class MissingControlTest : public PlatformFixture {};
+
+class TfrmChybi : public TForm {
+ public:
+  explicit TfrmChybi(TComponent* owner) : TForm(owner) {}
+};
+
+SteppedPage<> chybi({.script = StepScript(3, "0 def · 1-2 graf1-graf2"),
+                     .solutionButton = "btnRes"});
+
+TEST_F(MissingControlTest, AStepScriptsControlThatTheLayoutLacks) {
+  const TFormClass cls = chybi.FormClass<TfrmChybi>("TfrmChybi", nullptr);
+  const char* layout = R"(object frmChybi: TfrmChybi
+  object def: TLabel
+  end
+  object graf1: TLabel
+  end
+  object btnRes: TBitBtn
+  end
+end
+)";
+  try {
+    Free(FormFromText(cls, layout));
+    FAIL() << "the layout lacks graf2";
+  } catch (const ELayoutError& e) {
+    EXPECT_THAT(e.what(), ::testing::HasSubstr("fixture.lay"));
+    EXPECT_THAT(e.what(), ::testing::HasSubstr("has no control graf2"));
+  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "lessons/unit_frmFceUvod.h"
 #include "platform/extctrls.h"
 #include "platform/stdctrls.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/lessons/stepped_page_fixture.h"
 
 namespace {
 
@@ -15,15 +15,12 @@ const std::vector<const char*> kSheet1 = {"text01",   "text02",   "text03",  "te
 const std::vector<const char*> kSheet2 = {"text2_1", "text2_2", "text2_3", "text2_4", "text2_5",
                                           "obr2_1",  "obr2_2",  "obr2_3",  "obr2_4"};
 
-class UvodTest : public ProgramTest {
+class UvodTest : public SteppedPageTest {
  protected:
   void OpenPage() {
-    Open(2);
+    SteppedPageTest::OpenPage(2);
     page = static_cast<TfrmFceUvod*>(frmMain->OpenPage());
-    opened = clock.NowMs();
   }
-  void At(std::int64_t t) { clock.Advance(opened + t - clock.NowMs()); }
-  TControl* C(const char* n) { return static_cast<TControl*>(page->FindComponent(n)); }
   // The content controls now visible, in sheet order, separated by blanks.
   std::string Visible() {
     std::string out;
@@ -34,21 +31,13 @@ class UvodTest : public ProgramTest {
     }
     return out;
   }
-  bool Running() { return StepTimer && StepTimer->Enabled(); }
   // btnPozast, btnKrokuj, btnKrok, btnListZpet, btnListDalsi: enabled (1) or not (0).
   std::string Buttons() {
-    std::string s;
-    for (TControl* b :
-         {static_cast<TControl*>(frmMain->btnPozast), static_cast<TControl*>(frmMain->btnKrokuj),
-          static_cast<TControl*>(frmMain->btnKrok), static_cast<TControl*>(page->btnListZpet),
-          static_cast<TControl*>(page->btnListDalsi)}) {
-      s += b->Enabled() ? '1' : '0';
-    }
-    return s;
+    return Toolbar() + (page->btnListZpet->Enabled() ? '1' : '0') +
+           (page->btnListDalsi->Enabled() ? '1' : '0');
   }
 
   TfrmFceUvod* page = nullptr;
-  std::int64_t opened = 0;
 };
 
 const std::string kAll1 =
