@@ -63,18 +63,7 @@ const TFormClass& TfrmFceSlozene::FormClass() {
   static const TFormClass cls = [] {
     TFormClass c =
         TFormClass::Of<TfrmFceSlozene>("TfrmFceSlozene", "frmFceSlozene", &frmFceSlozene);
-    c.Bind("funkce", &TfrmFceSlozene::funkce)
-        .Bind("grafImg", &TfrmFceSlozene::grafImg)
-        .Bind("postfix", &TfrmFceSlozene::postfix)
-        .Bind("btnZobraz", &TfrmFceSlozene::btnZobraz)
-        .Bind("btnVymaz", &TfrmFceSlozene::btnVymaz)
-        .Bind("btnUp", &TfrmFceSlozene::btnUp)
-        .Bind("btnDown", &TfrmFceSlozene::btnDown)
-        .Bind("btnLeft", &TfrmFceSlozene::btnLeft)
-        .Bind("btnRight", &TfrmFceSlozene::btnRight)
-        .Bind("btnPlus", &TfrmFceSlozene::btnPlus)
-        .Bind("btnMinus", &TfrmFceSlozene::btnMinus)
-        .Handler("Akce", &TfrmFceSlozene::Akce)
+    c.Handler("Akce", &TfrmFceSlozene::Akce)
         .Handler("Proved", &TfrmFceSlozene::Proved)
         .Handler("Aktualizace", &TfrmFceSlozene::Aktualizace)
         .Handler("Vloz", &TfrmFceSlozene::Vloz)

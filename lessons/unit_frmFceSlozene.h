@@ -31,17 +31,17 @@ class TfrmFceSlozene : public TForm {
   // resets the view.
   void VykresliGraf(const std::string& text);
 
-  TEdit* funkce = nullptr;
-  TImage* grafImg = nullptr;
-  TLabel* postfix = nullptr;
-  TBitBtn* btnZobraz = nullptr;
-  TBitBtn* btnVymaz = nullptr;
-  TBitBtn* btnUp = nullptr;
-  TBitBtn* btnDown = nullptr;
-  TBitBtn* btnLeft = nullptr;
-  TBitBtn* btnRight = nullptr;
-  TBitBtn* btnPlus = nullptr;
-  TBitBtn* btnMinus = nullptr;
+  TField<TEdit> funkce{this, "funkce"};
+  TField<TImage> grafImg{this, "grafImg"};
+  TField<TLabel> postfix{this, "postfix"};
+  TField<TBitBtn> btnZobraz{this, "btnZobraz"};
+  TField<TBitBtn> btnVymaz{this, "btnVymaz"};
+  TField<TBitBtn> btnUp{this, "btnUp"};
+  TField<TBitBtn> btnDown{this, "btnDown"};
+  TField<TBitBtn> btnLeft{this, "btnLeft"};
+  TField<TBitBtn> btnRight{this, "btnRight"};
+  TField<TBitBtn> btnPlus{this, "btnPlus"};
+  TField<TBitBtn> btnMinus{this, "btnMinus"};
 };
 
 extern TfrmFceSlozene* frmFceSlozene;

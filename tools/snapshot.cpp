@@ -1,8 +1,20 @@
-// Development aid: starts the program in-process on the offscreen platform, opens the chapter
-// rows given on the command line one after another and saves a picture of the main window
-// after each, so that a page can be looked at without a display.
+// Development aid: starts the program in-process on the offscreen platform, on a virtual clock,
+// and follows the commands on its command line in order, saving pictures of the main window
+// (and of the magnifier) as it goes, so that a page can be looked at without a display.
 //
-//   zsnap OUT_PREFIX [ROW[:MS] ...]      (run in the runtime folder; MS: virtual time to let pass)
+//   zsnap OUT_PREFIX COMMAND ...        (run in the runtime folder)
+//
+// Commands:
+//   ROW[:MS]          open chapter row ROW, let MS virtual milliseconds pass, save "rowROW"
+//   wait:MS           let MS virtual milliseconds pass
+//   click:NAME        click the control NAME of the open page (as the user, visible or not)
+//   tab:I             pick tab I of the page's tab control as the user does
+//   type:NAME=TEXT    replace the text of the edit NAME
+//   snap:LABEL        save the main window as OUT_PREFIX + LABEL + ".png"
+//   lupa:LABEL        save the magnifier window the same way
+//   reveal            press every button of the page eight times (every hint step, every
+//                     result), then save every tab as "rowROW_tabI"
+//   tabs              save every tab of the open page as "rowROW_tabI"
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -10,17 +22,79 @@
 #include <string>
 
 #include "layouts/assets.h"
+#include "platform/buttons.h"
+#include "platform/comctrls.h"
 #include "platform/forms.h"
+#include "platform/stdctrls.h"
 #include "platform/timers.h"
+#include "shell/lupa.h"
 #include "shell/startup.h"
 #include "shell/unit_frmMain.h"
+
+namespace {
+
+std::string prefix;
+int row = 0;
+
+void Save(TControl* window, const std::string& name) {
+  QApplication::processEvents();
+  QPixmap shot = window->Widget()->grab();
+  shot.save(QString::fromStdString(prefix + name + ".png"));
+  std::printf("%s%s.png\n", prefix.c_str(), name.c_str());
+}
+
+TControl* Control(const std::string& name) {
+  TForm* page = frmMain->OpenPage();
+  auto* c = page ? dynamic_cast<TControl*>(page->FindComponent(name)) : nullptr;
+  if (!c) std::fprintf(stderr, "zsnap: the open page has no control %s\n", name.c_str());
+  return c;
+}
+
+TPageControl* Tabs() {
+  TForm* page = frmMain->OpenPage();
+  return page ? dynamic_cast<TPageControl*>(page->FindComponent("priklady")) : nullptr;
+}
+
+void SaveTabs() {
+  TPageControl* tabs = Tabs();
+  if (!tabs) {
+    Save(frmMain, "row" + std::to_string(row));
+    return;
+  }
+  for (int i = 0; i < tabs->PageCount(); ++i) {
+    Dispatch([&] { tabs->SelectTabByUser(i); });
+    Save(frmMain, "row" + std::to_string(row) + "_tab" + std::to_string(i));
+  }
+}
+
+// Every button of the page, pressed as often as a hint has steps.
+void RevealAll() {
+  TForm* page = frmMain->OpenPage();
+  if (!page) return;
+  for (int round = 0; round < 8; ++round) {
+    for (int i = 0; i < page->ComponentCount(); ++i) {
+      auto* c = dynamic_cast<TControl*>(page->Components(i));
+      if (!c || !c->Enabled()) continue;
+      if (dynamic_cast<TSpeedButton*>(c) || dynamic_cast<TBitBtn*>(c) ||
+          dynamic_cast<TButton*>(c)) {
+        Dispatch([&] { c->Click(); });
+      }
+    }
+  }
+  HideEnlargedPicture();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qt(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: zsnap OUT_PREFIX [ROW[:MS] ...]\n");
+    std::fprintf(stderr,
+                 "usage: zsnap OUT_PREFIX [ROW[:MS] | wait:MS | click:NAME | tab:I |\n"
+                 "             type:NAME=TEXT | snap:LABEL | lupa:LABEL | reveal | tabs]"
+                 " ...\n");
     return 2;
   }
   VirtualClock clock;
@@ -33,21 +107,39 @@ int main(int argc, char** argv) {
   RegisterAssets();
   RegisterProgramForms();
   StartProgram();
-  std::string prefix = argv[1];
-  auto save = [&](const std::string& name) {
-    QApplication::processEvents();
-    QPixmap shot = frmMain->Widget()->grab();
-    shot.save(QString::fromStdString(prefix + name + ".png"));
-    std::printf("%s%s.png\n", prefix.c_str(), name.c_str());
-  };
-  save("start");
+  prefix = argv[1];
+  Save(frmMain, "start");
   for (int i = 2; i < argc; ++i) {
-    std::string arg = argv[i];
-    int row = std::stoi(arg);
-    long ms = arg.find(':') != std::string::npos ? std::stol(arg.substr(arg.find(':') + 1)) : 0;
-    Dispatch([&] { ChapterItems[row]->Click(); });
-    if (ms > 0) clock.Advance(ms);
-    save("row" + std::to_string(row));
+    const std::string arg = argv[i];
+    const size_t colon = arg.find(':');
+    const std::string verb = arg.substr(0, colon);
+    const std::string rest = colon == std::string::npos ? "" : arg.substr(colon + 1);
+    if (verb == "wait") {
+      clock.Advance(std::stol(rest));
+    } else if (verb == "click") {
+      if (TControl* c = Control(rest)) Dispatch([&] { c->Click(); });
+    } else if (verb == "tab") {
+      if (TPageControl* t = Tabs()) Dispatch([&] { t->SelectTabByUser(std::stoi(rest)); });
+    } else if (verb == "type") {
+      const size_t eq = rest.find('=');
+      if (auto* e = dynamic_cast<TEdit*>(Control(rest.substr(0, eq)))) {
+        Dispatch([&] { e->SetText(eq == std::string::npos ? "" : rest.substr(eq + 1)); });
+      }
+    } else if (verb == "snap") {
+      Save(frmMain, rest);
+    } else if (verb == "lupa") {
+      Save(frm_lupa, rest);
+    } else if (verb == "reveal") {
+      RevealAll();
+      SaveTabs();
+    } else if (verb == "tabs") {
+      SaveTabs();
+    } else {
+      row = std::stoi(verb);
+      Dispatch([&] { ChapterItems[row]->Click(); });
+      if (!rest.empty()) clock.Advance(std::stol(rest));
+      Save(frmMain, "row" + std::to_string(row));
+    }
   }
   EndProgram();
   SetClock(nullptr);
