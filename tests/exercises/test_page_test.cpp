@@ -776,6 +776,27 @@ TEST_F(TestPageTest, AMissingMarkPictureLeavesTheReportWhole) {
 
 // ---- the shipped question files -----------------------------------------------------------------
 
+// Whether a one-letter word (a preposition or conjunction) is followed by an ordinary blank, so
+// that a line of the answer or question could end with it.
+bool LoneOneLetterWord(const std::string& text) {
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    const bool wordStart = i == 0 || text[i - 1] == ' ' || text[i - 1] == '(';
+    if (wordStart && std::string_view("vkszaiouVKSZAIOU").find(text[i]) != std::string::npos &&
+        text[i + 1] == ' ') {
+      return true;
+    }
+  }
+  return false;
+}
+
+TEST(ShippedQuestions, LoneOneLetterWordsAreFound) {
+  EXPECT_TRUE(LoneOneLetterWord("sudá i lichá"));
+  EXPECT_TRUE(LoneOneLetterWord("v I. kvadrantu"));
+  EXPECT_FALSE(LoneOneLetterWord("sudá i\u00a0lichá"));
+  EXPECT_FALSE(LoneOneLetterWord("ve III. kvadrantu"));
+  EXPECT_FALSE(LoneOneLetterWord("[2; 0]"));
+}
+
 // Runs in the runtime folder, beside the program's own files.
 TEST(ShippedQuestions, EveryLineIsAWholeQuestionThatFitsThePage) {
   TFont textFont;
@@ -802,6 +823,12 @@ TEST(ShippedQuestions, EveryLineIsAWholeQuestionThatFitsThePage) {
       const std::set<std::string> answers(f.begin() + 4, f.end());
       EXPECT_EQ(answers.size(), 5u) << "five different answers";
       EXPECT_EQ(answers.count(""), 0u);
+      for (int t : {0, 2, 4, 5, 6, 7, 8}) {
+        if (t >= 4 && f[3] == "i") break;
+        EXPECT_FALSE(LoneOneLetterWord(f[t])) << "a non-breaking space after it: " << f[t];
+      }
+      EXPECT_FALSE(!f[2].empty() && f[2].find_first_not_of("?!.:, ") == std::string::npos)
+          << "punctuation set apart after the picture";
 
       // The question's line from x = 48 to the page's right edge, above the radio buttons.
       int right = 48;
