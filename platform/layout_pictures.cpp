@@ -52,6 +52,7 @@ std::vector<PictureUse> PictureUses(const LayoutObject& root) {
       u.format = f;
       u.background = bg;
       u.object = o.name;
+      u.file = p.file;
       u.line = p.line;
       uses.push_back(std::move(u));
     };

@@ -19,6 +19,7 @@ struct PictureUse {
   PictureFormat format = PictureFormat::Jpeg;
   LayoutValue background;  // the nearest Color of the object or its parents
   std::string object;      // the object's name, for messages
+  std::string file;        // where the property was written: the layout or a piece it includes
   int line = 0;
 };
 

@@ -93,6 +93,19 @@ TComponent* LoadContext::Resolve(const std::string& reference) const {
   Fail("no component " + reference);
 }
 
+void LoadContext::SetPlace(const std::string& file, int line) {
+  // Objects that a test builds by hand name no file: the layout's own.
+  if (!file.empty()) file_ = file;
+  line_ = line;
+}
+
+void LoadContext::Later(std::function<void()> f) {
+  later_.push_back([this, f = std::move(f), file = file_, line = line_] {
+    SetPlace(file, line);
+    f();
+  });
+}
+
 void LoadContext::RunLater() {
   // A deferred setter may defer again; run until none are left.
   while (!later_.empty()) {
@@ -206,8 +219,14 @@ void SetLayoutText(const std::string& layoutName, const std::string& text) {
   if (text.empty()) {
     LayoutOverrides().erase(layoutName);
   } else {
-    LayoutOverrides()[layoutName] = ParseLayout(text, layoutName + ".lay");
+    LayoutOverrides()[layoutName] = ParseLayout(text, layoutName + ".lay", ResourceLayoutFile);
   }
+}
+
+std::optional<std::string> ResourceLayoutFile(const std::string& path) {
+  QFile f(QString::fromStdString(":/layouts/" + path));
+  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  return f.readAll().toStdString();
 }
 
 const LayoutObject& StoredLayout(const std::string& layoutName) {
@@ -216,13 +235,9 @@ const LayoutObject& StoredLayout(const std::string& layoutName) {
   static std::map<std::string, LayoutObject> cache;
   auto it = cache.find(layoutName);
   if (it != cache.end()) return it->second;
-  QFile f(QString::fromStdString(":/layouts/" + layoutName + ".lay"));
-  if (!f.open(QIODevice::ReadOnly)) {
-    throw ELayoutError("the program carries no layout " + layoutName);
-  }
-  QByteArray text = f.readAll();
-  LayoutObject parsed =
-      ParseLayout(std::string_view(text.constData(), text.size()), layoutName + ".lay");
+  std::optional<std::string> text = ResourceLayoutFile(layoutName + ".lay");
+  if (!text) throw ELayoutError("the program carries no layout " + layoutName);
+  LayoutObject parsed = ParseLayout(*text, layoutName + ".lay", ResourceLayoutFile);
   return cache.emplace(layoutName, std::move(parsed)).first->second;
 }
 
@@ -233,7 +248,7 @@ namespace {
 void ApplyProperties(TComponent& component, const ComponentClass& cls, const LayoutObject& obj,
                      LoadContext& ctx) {
   for (const LayoutProperty& p : obj.properties) {
-    ctx.SetLine(p.line);
+    ctx.SetPlace(p.file, p.line);
     const PropertySetter* setter = cls.FindProperty(p.name);
     if (!setter) ctx.Fail(cls.name + " has no property " + p.name);
     (*setter)(component, p.value, ctx);
@@ -243,7 +258,7 @@ void ApplyProperties(TComponent& component, const ComponentClass& cls, const Lay
 void ReadChildren(TComponent& parent, const LayoutObject& obj, LoadContext& ctx,
                   std::vector<TComponent*>& created) {
   for (const LayoutObject& child : obj.children) {
-    ctx.SetLine(child.line);
+    ctx.SetPlace(child.file, child.line);
     const ComponentClass* cls = FindComponentClass(child.className);
     if (!cls || !cls->create) ctx.Fail("unknown class " + child.className);
     if (ctx.Form().FindComponent(child.name)) ctx.Fail("a second component " + child.name);
@@ -276,7 +291,7 @@ void ReadChildren(TComponent& parent, const LayoutObject& obj, LoadContext& ctx,
 void ReadLayout(TForm& form, const TFormClass& formClass, const LayoutObject& layout,
                 const std::string& file) {
   LoadContext ctx(form, formClass, file);
-  ctx.SetLine(layout.line);
+  ctx.SetPlace(layout.file, layout.line);
   if (!SameName(layout.className, formClass.name)) {
     ctx.Fail("the layout is of class " + layout.className + ", not " + formClass.name);
   }
@@ -288,6 +303,7 @@ void ReadLayout(TForm& form, const TFormClass& formClass, const LayoutObject& la
   std::vector<TComponent*> created;
   ReadChildren(form, layout, ctx, created);
   ctx.RunLater();
+  ctx.SetPlace(layout.file, layout.line);
   for (const auto& field : formClass.fields) {
     TComponent* c = form.FindComponent(field.name);
     if (!c)

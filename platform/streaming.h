@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,13 +49,15 @@ class LoadContext {
   TForm& Form() const { return form_; }
   // The handler of the form that a layout names; raises ELayoutError when there is none.
   TNotifyEvent Handler(const std::string& name) const;
-  // Runs `f` once every object of the layout exists (component references).
-  void Later(std::function<void()> f) { later_.push_back(std::move(f)); }
+  // Runs `f` once every object of the layout exists (component references); its messages name
+  // the place of the property that deferred it.
+  void Later(std::function<void()> f);
   // A component named by a reference: "seznam_ikon" on this form, "frmMain.ikony_sbirka" on
   // another live form. Raises ELayoutError when there is none.
   TComponent* Resolve(const std::string& reference) const;
   [[noreturn]] void Fail(const std::string& why) const;
-  void SetLine(int line) { line_ = line; }
+  // The place that messages name: where the object or property being read was written.
+  void SetPlace(const std::string& file, int line);
   void RunLater();
 
  private:
@@ -168,6 +171,8 @@ void RegisterFormClass(const TFormClass& formClass);
 const TFormClass* FindFormClass(std::string_view name);
 std::vector<const TFormClass*> FormClasses();
 
+// Reads a file of the layouts folder from the program's resources (layout pieces).
+std::optional<std::string> ResourceLayoutFile(const std::string& path);
 // The stored layout of a form, parsed once from the program's resources.
 const LayoutObject& StoredLayout(const std::string& layoutName);
 // Puts a layout given as text in the place of a stored one (test fixtures); an empty text

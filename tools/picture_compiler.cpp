@@ -143,26 +143,27 @@ int main(int argc, char** argv) {
   std::vector<Job> jobs;
   std::map<QString, QColor> picturesByName;  // rendered name -> background
   QStringList layoutFiles;
+  std::set<std::string> pieces;  // what the layouts include, carried beside them
 
   // Pictures of the layouts.
   QDirIterator lit(layoutsDir, {"*.lay"}, QDir::Files);
   while (lit.hasNext()) layoutFiles << lit.next();
   layoutFiles.sort();
   for (const QString& path : layoutFiles) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    QByteArray text = f.readAll();
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const LayoutFileReader folder = LayoutFolderReader(layoutsDir.toStdString());
     LayoutObject root;
     try {
-      root = ParseLayout(std::string_view(text.constData(), text.size()),
-                         QFileInfo(path).fileName().toStdString());
+      root = ReadLayoutFile(name, [&](const std::string& file) {
+        if (file != name) pieces.insert(file);
+        return folder(file);
+      });
     } catch (const ELayoutError& e) {
       problems.push_back(e.what());
       continue;
     }
     for (const PictureUse& use : PictureUses(root)) {
-      std::string where = QFileInfo(path).fileName().toStdString() + ":" +
-                          std::to_string(use.line) + ": " + use.object;
+      std::string where = use.file + ":" + std::to_string(use.line) + ": " + use.object;
       QString source = layoutsDir + "/" + QString::fromStdString(use.source);
       if (!QFileInfo(source).isFile()) {
         problems.push_back(where + ": no picture source " + use.source);
@@ -268,6 +269,10 @@ int main(int argc, char** argv) {
   for (const QString& path : layoutFiles) {
     qrc += "  <file alias=\"layouts/" + QFileInfo(path).fileName().toUtf8() + "\">" +
            path.toUtf8() + "</file>\n";
+  }
+  for (const std::string& piece : pieces) {
+    qrc += "  <file alias=\"layouts/" + QByteArray::fromStdString(piece) + "\">" +
+           (layoutsDir + "/").toUtf8() + QByteArray::fromStdString(piece) + "</file>\n";
   }
   for (const auto& [name, bg] : picturesByName) {
     qrc += "  <file alias=\"pictures/" + name.toUtf8() + "\">" +

@@ -70,9 +70,8 @@ TEST(EnlargedSources, EveryEnlargedGraphDrawsWhatItsSmallPictureDraws) {
   };
   for (const Page& page : pages) {
     SCOPED_TRACE(page.layout);
-    const std::string text = ReadSource(kSources + "/layouts/" + page.layout + ".lay");
-    ASSERT_FALSE(text.empty());
-    const LayoutObject root = ParseLayout(text, page.layout);
+    const LayoutObject root = ReadLayoutFile(std::string(page.layout) + ".lay",
+                                             LayoutFolderReader(kSources + "/layouts"));
     // Which handler each control's click runs, and the source of its picture.
     std::multimap<std::string, std::string> controlsOf;
     std::map<std::string, std::string> pictureOf;

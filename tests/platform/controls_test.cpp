@@ -310,6 +310,35 @@ TEST_F(ControlsTest, LayoutErrorsNameTheProblem) {
   }
 }
 
+// A fault in a piece that the layout includes is found where the piece says it, also when the
+// loader meets it only after the whole layout is read (a reference to another control).
+TEST_F(ControlsTest, LayoutErrorsInAnIncludedPieceNameThePiece) {
+  const std::string page = std::string(kFixture).replace(
+      std::string(kFixture).find("  object Edit1"), 0, "  include 'piece.lay'\n  end\n");
+  const struct {
+    const char* piece;
+    const char* message;
+  } cases[] = {
+      {"object Box: TMemo\n  Lines.Strangs = ('x')\nend\n",
+       "piece.lay:2: TMemo has no property Lines.Strangs"},
+      {"object Steps: TUpDown\n  Associate = Nothing\n  Max = 5\nend\n",
+       "piece.lay:2: no component Nothing in this layout"},
+  };
+  for (const auto& c : cases) {
+    auto read = [&](const std::string& path) -> std::optional<std::string> {
+      if (path == "piece.lay") return c.piece;
+      return std::nullopt;
+    };
+    try {
+      form_.reset(
+          static_cast<TfrmFixture*>(FormFromText(TfrmFixture::Class(), page, nullptr, read)));
+      ADD_FAILURE() << "accepted: " << c.piece;
+    } catch (const ELayoutError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
+}
+
 TEST_F(ControlsTest, MessageBoxesHaveCzechButtonsAndAnswerTheirIds) {
   Application->SetMessageBoxHandler(nullptr);
   const struct {

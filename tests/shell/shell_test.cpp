@@ -82,6 +82,34 @@ TEST_F(ShellTest, EveryChapterRowOpensItsPageWithItsToolbarState) {
   EXPECT_TRUE(boxes.empty()) << boxes.front().text;
 }
 
+// A page's banner shows the numbers that its menu caption starts with ("2.5  Perioda",
+// "3. Funkce inverzní"); the titles may differ ("Sudost, lichost" in the menu, "Sudost a lichost"
+// on the page, the 4.7 pages).
+TEST_F(ShellTest, EveryBannerShowsTheNumbersOfItsChapterRow) {
+  auto captionOf = [](const LayoutObject& layout, const std::string& name) {
+    std::string caption = "(none)";
+    layout.Walk([&](const LayoutObject& o, const LayoutObject*) {
+      if (o.name == name && o.Find("Caption")) caption = o.Find("Caption")->value.text;
+    });
+    return caption;
+  };
+  int checked = 0;
+  for (const ChapterRow& row : ChapterTable()) {
+    const std::string number =
+        std::string(row.caption).substr(0, std::string(row.caption).find(' '));
+    if (!std::isdigit(static_cast<unsigned char>(number[0]))) continue;
+    SCOPED_TRACE(row.caption);
+    const TFormClass* page = FindFormClass(row.pageClass);
+    ASSERT_NE(page, nullptr);
+    const LayoutObject& layout = StoredLayout(page->layout);
+    const std::string chapter = number.substr(0, number.find('.'));
+    EXPECT_EQ(captionOf(layout, "Label1"), chapter);
+    if (number.back() != '.') EXPECT_EQ(captionOf(layout, "Label4"), number);
+    ++checked;
+  }
+  EXPECT_EQ(checked, 43);
+}
+
 TEST_F(ShellTest, PagesOfStatesFToMSwitchStepModeOffTheOthersKeepIt) {
   for (const ChapterRow& row : ChapterTable()) {
     SCOPED_TRACE(row.row);

@@ -41,11 +41,12 @@ long FakeDisplaySettings::ChangeMode(const DEVMODEA* mode) {
   return result;
 }
 
-TForm* FormFromText(const TFormClass& cls, const std::string& layoutText, TComponent* owner) {
+TForm* FormFromText(const TFormClass& cls, const std::string& layoutText, TComponent* owner,
+                    const LayoutFileReader& read) {
   RegisterStandardClasses();
   TForm* form = cls.create(owner);
   try {
-    ReadLayout(*form, cls, ParseLayout(layoutText, "fixture.lay"), "fixture.lay");
+    ReadLayout(*form, cls, ParseLayout(layoutText, "fixture.lay", read), "fixture.lay");
   } catch (...) {
     Free(form);
     throw;

@@ -46,9 +46,10 @@ class FakeDisplaySettings : public DisplaySettings {
   long ChangeMode(const DEVMODEA* mode) override;
 };
 
-// Builds a form of class `cls` from layout text, without the creation events.
+// Builds a form of class `cls` from layout text, without the creation events; `read` reads the
+// pieces that the text includes.
 TForm* FormFromText(const TFormClass& cls, const std::string& layoutText,
-                    TComponent* owner = nullptr);
+                    TComponent* owner = nullptr, const LayoutFileReader& read = {});
 
 // The pixels of a widget as painted now.
 QImage Grab(TControl* control);
