@@ -331,6 +331,10 @@ RenderResult RenderRef(const RenderRequest& req, int w, int h) {
   }
   switch (used.kind) {
     case SourceKind::Html:
+      if (used.stage > 0) {
+        r.error = "a rich text has no stages";
+        return r;
+      }
       return RenderHtml(used, w, h, scale);
     case SourceKind::Svg:
       return RenderSvg(used, w, h);
