@@ -14,12 +14,28 @@ int IntProperty(const LayoutObject& o, const char* name, int fallback) {
 
 }  // namespace
 
+bool SplitPictureReference(std::string_view reference, PictureReference& out) {
+  const size_t hash = reference.rfind('#');
+  out.file = std::string(reference.substr(0, hash));
+  out.stage = 0;
+  if (hash == std::string_view::npos) return true;
+  const std::string_view digits = reference.substr(hash + 1);
+  if (digits.empty() || digits.size() > 4 || digits[0] == '0') return false;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return false;
+    out.stage = out.stage * 10 + (c - '0');
+  }
+  return true;
+}
+
 std::string RenderedPictureName(std::string_view source, int width, int height,
                                 PictureFormat format) {
   if (EndsWith(source, ".jpg") || EndsWith(source, ".jpeg") || EndsWith(source, ".png")) {
     return std::string(source);
   }
-  if (EndsWith(source, ".png.svg")) format = PictureFormat::Png;
+  PictureReference ref;
+  SplitPictureReference(source, ref);
+  if (EndsWith(ref.file, ".png.svg")) format = PictureFormat::Png;
   std::string name(source);
   if (width > 0 || height > 0) name += "@" + std::to_string(width) + "x" + std::to_string(height);
   name += format == PictureFormat::Png ? ".png" : ".jpg";

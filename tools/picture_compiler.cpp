@@ -34,13 +34,14 @@
 namespace {
 
 // Bumped whenever rendering changes, so that every picture is rendered again.
-constexpr const char* kRenderVersion = "zpicc-2";
+constexpr const char* kRenderVersion = "zpicc-3";
 
 struct Job {
   QString source;    // absolute path of the source
   QString output;    // absolute path of the result
   QString relative;  // name for messages
   int width = 0, height = 0;
+  int stage = 0;
   PictureFormat format = PictureFormat::Jpeg;
   QColor background = Qt::white;
   bool convertText = false;  // a question file: UTF-8 to code page 1250
@@ -57,7 +58,7 @@ std::uint64_t Fnv(const QByteArray& data, std::uint64_t h = 1469598103934665603u
 
 QString JobKey(const Job& job, const QByteArray& content) {
   QByteArray meta = QByteArray(kRenderVersion) + "|" + QByteArray::number(job.width) + "x" +
-                    QByteArray::number(job.height) + "|" +
+                    QByteArray::number(job.height) + "#" + QByteArray::number(job.stage) + "|" +
                     QByteArray::number(static_cast<int>(job.format)) + "|" +
                     job.background.name().toLatin1() + (job.convertText ? "|cp1250" : "") +
                     (job.copy ? "|copy" : "");
@@ -78,8 +79,35 @@ QColor BackgroundColor(const LayoutValue& v) {
   return ToQColor(c);
 }
 
+// Where the sources that others `use` lie: "layouts/..." and "files/..." from the root.
+struct Folders {
+  QString layouts, files;
+  bool Open(const std::string& path, QByteArray& text) const {
+    const QString p = QString::fromStdString(path);
+    if (p.contains("..")) return false;
+    QString full;
+    if (p.startsWith("layouts/")) full = layouts + p.mid(7);
+    if (p.startsWith("files/") && !files.isEmpty()) full = files + p.mid(5);
+    QFile f(full);
+    if (full.isEmpty() || !f.open(QIODevice::ReadOnly)) return false;
+    text = f.readAll();
+    return true;
+  }
+  // The content of a source and of every source it uses, for the job's key.
+  QByteArray WithUsed(const QString& path, const QByteArray& content, int depth = 0) const {
+    QByteArray all = content;
+    if (depth > 4) return all;
+    for (const std::string& used : UsedSources(SourceKindOf(path.toStdString()), content)) {
+      QByteArray text;
+      all += "\n--" + QByteArray::fromStdString(used) + "\n";
+      if (Open(used, text)) all += WithUsed(QString::fromStdString(used), text, depth + 1);
+    }
+    return all;
+  }
+};
+
 // Renders one job; an empty string on success, else the reason.
-std::string Run(const Job& job) {
+std::string Run(const Job& job, const Folders& folders) {
   QFile in(job.source);
   if (!in.open(QIODevice::ReadOnly)) return "cannot read the source";
   QByteArray content = in.readAll();
@@ -98,6 +126,10 @@ std::string Run(const Job& job) {
     req.text = content;
     req.width = job.width;
     req.height = job.height;
+    req.stage = job.stage;
+    req.open = [&folders](const std::string& path, QByteArray& text) {
+      return folders.Open(path, text);
+    };
     req.background = job.background;
     req.transparent = job.format == PictureFormat::Png;
     RenderResult r = RenderSource(req);
@@ -139,6 +171,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  const Folders folders{layoutsDir, filesDir};
   std::vector<std::string> problems;
   std::vector<Job> jobs;
   std::map<QString, QColor> picturesByName;  // rendered name -> background
@@ -164,9 +197,14 @@ int main(int argc, char** argv) {
     }
     for (const PictureUse& use : PictureUses(root)) {
       std::string where = use.file + ":" + std::to_string(use.line) + ": " + use.object;
-      QString source = layoutsDir + "/" + QString::fromStdString(use.source);
+      PictureReference ref;
+      if (!SplitPictureReference(use.source, ref)) {
+        problems.push_back(where + ": " + use.source + " names no stage after the #");
+        continue;
+      }
+      QString source = layoutsDir + "/" + QString::fromStdString(ref.file);
       if (!QFileInfo(source).isFile()) {
-        problems.push_back(where + ": no picture source " + use.source);
+        problems.push_back(where + ": no picture source " + ref.file);
         continue;
       }
       QString name = QString::fromStdString(
@@ -187,6 +225,7 @@ int main(int argc, char** argv) {
       job.relative = QString::fromStdString(use.source);
       job.width = use.width;
       job.height = use.height;
+      job.stage = ref.stage;
       job.format = use.format;
       job.background = bg;
       job.copy = QString::fromStdString(use.source) == name;
@@ -234,7 +273,7 @@ int main(int argc, char** argv) {
       const Job& job = jobs[i];
       QFile in(job.source);
       in.open(QIODevice::ReadOnly);
-      QString key = JobKey(job, in.readAll());
+      QString key = JobKey(job, folders.WithUsed(job.source, in.readAll()));
       // The keys lie apart from the outputs, which are copied beside the program.
       const QString keyPath =
           outDir + "/keys/" + QDir(outDir).relativeFilePath(job.output) + ".key";
@@ -244,7 +283,7 @@ int main(int argc, char** argv) {
         continue;
       }
       keyFile.close();
-      std::string error = Run(job);
+      std::string error = Run(job, folders);
       if (!error.empty()) {
         std::lock_guard<std::mutex> lock(mutex);
         problems.push_back(job.relative.toStdString() + ": " + error);

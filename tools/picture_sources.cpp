@@ -1,28 +1,24 @@
 #include "tools/picture_sources.h"
 
-#include "tools/graph_source.h"
-
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <map>
+#include <set>
+
+#include "platform/layout_pictures.h"
+#include "tools/math_text.h"
 
 namespace {
 
-// The text inside the braces that open at s[open] ('{'), or a null string when they do not
-// close; `end` is set past the closing brace.
-QString Braced(const QString& s, int open, int& end) {
-  if (open >= s.size() || s[open] != '{') return QString();
-  int depth = 0;
-  for (int i = open; i < s.size(); ++i) {
-    if (s[i] == '{') ++depth;
-    if (s[i] == '}' && --depth == 0) {
-      end = i + 1;
-      return s.mid(open + 1, i - open - 1);
-    }
-  }
-  return QString();
-}
+// The tooltip that marks a formula's characters; Qt keeps it on every character of the span and
+// of the tables inside it, and it does not change what is drawn.
+const QString kFormulaMark = QStringLiteral("zalmira-formula-");
 
 QString Fraction(const QString& num, const QString& den) {
   return QStringLiteral(
@@ -33,75 +29,154 @@ QString Fraction(const QString& num, const QString& den) {
       .arg(num, den);
 }
 
-QString Expand(const QString& s);
-
-// A formula line: text runs and fractions in cells of one row.
-QString FormulaLine(const QString& content) {
-  QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
-  QString run;
-  auto flush = [&] {
-    if (run.isEmpty()) return;
-    QString t = Expand(run);
-    t.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
-    out += QStringLiteral("<td valign=\"middle\">") + t + QStringLiteral("</td>");
-    run.clear();
-  };
-  for (int i = 0; i < content.size();) {
-    if (content.mid(i, 6) == QLatin1String("\\frac{")) {
-      int e1 = 0, e2 = 0;
-      QString num = Braced(content, i + 5, e1);
-      QString den = Braced(content, e1, e2);
-      if (!num.isNull() && !den.isNull()) {
-        flush();
-        out += QStringLiteral("<td valign=\"middle\">") + Fraction(Expand(num), Expand(den)) +
-               QStringLiteral("</td>");
-        i = e2;
-        continue;
-      }
-    }
-    run += content[i++];
-  }
-  flush();
-  return out + QStringLiteral("</tr></table>");
+QString Sqrt(const QString& radicand) {
+  return QStringLiteral("√<span style=\"text-decoration: overline\">") + radicand +
+         QStringLiteral("</span>");
 }
 
-QString Expand(const QString& s) {
-  QString out;
-  for (int i = 0; i < s.size();) {
-    int end = 0;
-    if (s.mid(i, 3) == QLatin1String("\\f{")) {
-      QString content = Braced(s, i + 2, end);
-      if (!content.isNull()) {
-        out += FormulaLine(content);
-        i = end;
-        continue;
+class Expander {
+ public:
+  QString Expand(const QString& s) {
+    QString out;
+    for (int i = 0; i < s.size();) {
+      int end = 0;
+      if (s.mid(i, 3) == QLatin1String("\\f{")) {
+        QString content = Braced(s, i + 2, end);
+        if (!content.isNull()) {
+          out += Marked(FormulaLine(content, false));
+          i = end;
+          continue;
+        }
       }
-    }
-    if (s.mid(i, 6) == QLatin1String("\\frac{")) {
-      int e2 = 0;
-      QString num = Braced(s, i + 5, end);
-      QString den = num.isNull() ? QString() : Braced(s, end, e2);
-      if (!den.isNull()) {
-        out += Fraction(Expand(num), Expand(den));
-        i = e2;
-        continue;
+      if (s.mid(i, 3) == QLatin1String("\\m{")) {
+        QString content = Braced(s, i + 2, end);
+        if (!content.isNull()) {
+          out += Marked(content.contains(QLatin1String("\\frac{")) ? FormulaLine(content, true)
+                                                                   : Math(content, false));
+          i = end;
+          continue;
+        }
       }
-    }
-    if (s.mid(i, 6) == QLatin1String("\\sqrt{")) {
-      QString radicand = Braced(s, i + 5, end);
-      if (!radicand.isNull()) {
-        out += QStringLiteral("√<span style=\"text-decoration: overline\">") + Expand(radicand) +
-               QStringLiteral("</span>");
-        i = end;
-        continue;
+      if (s.mid(i, 6) == QLatin1String("\\frac{")) {
+        int e2 = 0;
+        QString num = Braced(s, i + 5, end);
+        QString den = num.isNull() ? QString() : Braced(s, end, e2);
+        if (!den.isNull()) {
+          out += Fraction(Expand(num), Expand(den));
+          i = e2;
+          continue;
+        }
       }
+      if (s.mid(i, 6) == QLatin1String("\\sqrt{")) {
+        QString radicand = Braced(s, i + 5, end);
+        if (!radicand.isNull()) {
+          out += Sqrt(Expand(radicand));
+          i = end;
+          continue;
+        }
+      }
+      out += s[i++];
     }
-    out += s[i++];
+    return out;
   }
-  return out;
+
+ private:
+  QString Marked(const QString& html) {
+    return QStringLiteral("<span title=\"") + kFormulaMark + QString::number(++formulas_) +
+           QStringLiteral("\">") + html + QStringLiteral("</span>");
+  }
+
+  // A formula in the book's typography, with roots; `afterOperand` as for MathRuns.
+  QString Math(const QString& s, bool afterOperand) {
+    QString out, run;
+    auto flush = [&] {
+      if (run.isEmpty()) return;
+      out += MathHtml(MathRuns(run, afterOperand));
+      run.clear();
+    };
+    for (int i = 0; i < s.size();) {
+      int end = 0;
+      if (s.mid(i, 6) == QLatin1String("\\sqrt{")) {
+        QString radicand = Braced(s, i + 5, end);
+        if (!radicand.isNull()) {
+          flush();
+          out += Sqrt(Math(radicand, false));
+          afterOperand = true;
+          i = end;
+          continue;
+        }
+      }
+      run += s[i++];
+    }
+    flush();
+    return out;
+  }
+
+  // A formula line: text runs and fractions in cells of one row.
+  QString FormulaLine(const QString& content, bool math) {
+    QString out = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
+    QString run;
+    bool afterFraction = false;
+    auto flush = [&] {
+      if (run.isEmpty()) return;
+      QString t = math ? Math(run, afterFraction) : Expand(run);
+      t.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+      out += QStringLiteral("<td valign=\"middle\">") + t + QStringLiteral("</td>");
+      run.clear();
+    };
+    for (int i = 0; i < content.size();) {
+      if (content.mid(i, 6) == QLatin1String("\\frac{")) {
+        int e1 = 0, e2 = 0;
+        QString num = Braced(content, i + 5, e1);
+        QString den = Braced(content, e1, e2);
+        if (!num.isNull() && !den.isNull()) {
+          flush();
+          out += QStringLiteral("<td valign=\"middle\">") +
+                 Fraction(math ? Math(num, false) : Expand(num),
+                          math ? Math(den, false) : Expand(den)) +
+                 QStringLiteral("</td>");
+          afterFraction = true;
+          i = e2;
+          continue;
+        }
+      }
+      run += content[i++];
+    }
+    flush();
+    return out + QStringLiteral("</tr></table>");
+  }
+
+  int formulas_ = 0;
+};
+
+// The first formula that the layout broke across lines, or an empty string.
+QString BrokenFormula(const QTextDocument& doc) {
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextLayout* layout = b.layout();
+    if (!layout || layout->lineCount() < 2) continue;
+    // Which lines of the block hold each formula's characters.
+    std::map<QString, std::set<int>> lines;
+    std::map<QString, QString> texts;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      const QString mark = f.charFormat().toolTip();
+      if (!mark.startsWith(kFormulaMark)) continue;
+      texts[mark] += f.text();
+      for (int i = 0; i < f.length(); ++i) {
+        const QChar c = f.text()[i];
+        if (c.isSpace() && c != QChar(0x00A0) && c != QChar(0x202F)) continue;
+        lines[mark].insert(
+            layout->lineForTextPosition(f.position() - b.position() + i).lineNumber());
+      }
+    }
+    for (const auto& [mark, used] : lines) {
+      if (used.size() > 1) return texts[mark].simplified();
+    }
+  }
+  return QString();
 }
 
-RenderResult RenderHtml(const RenderRequest& req, int w, int h) {
+RenderResult RenderHtml(const RenderRequest& req, int w, int h, double scale) {
   RenderResult r;
   QTextDocument doc;
   QFont font(QStringLiteral("Liberation Serif"));
@@ -110,12 +185,27 @@ RenderResult RenderHtml(const RenderRequest& req, int w, int h) {
   font.setPixelSize(16);
   doc.setDefaultFont(font);
   doc.setDocumentMargin(2);
-  doc.setTextWidth(w);
-  doc.setHtml(ExpandShorthands(QString::fromUtf8(req.text)));
+  const int lw = static_cast<int>(w / scale), lh = static_cast<int>(h / scale);
+  doc.setTextWidth(lw);
+  // Space after the last element would end the last line in the default font, taller than
+  // the text's own.
+  doc.setHtml(Expander().Expand(QString::fromUtf8(req.text).trimmed()));
   int needed = static_cast<int>(doc.size().height() + 0.5);
-  if (needed > h + 2) {
+  if (needed > lh + 2) {
     r.error = "the text needs " + std::to_string(needed) + " px of height, the picture has " +
-              std::to_string(h);
+              std::to_string(lh);
+    return r;
+  }
+  int wide = static_cast<int>(doc.size().width() + 0.5);
+  if (wide > lw + 2) {
+    r.error = "the text needs " + std::to_string(wide) + " px of width, the picture has " +
+              std::to_string(lw);
+    return r;
+  }
+  const QString broken = BrokenFormula(doc);
+  if (!broken.isEmpty()) {
+    r.error = "the formula \"" + broken.toStdString() +
+              "\" breaks across lines; give it more width or split it";
     return r;
   }
   QColor bg = req.background;
@@ -128,13 +218,61 @@ RenderResult RenderHtml(const RenderRequest& req, int w, int h) {
   QPainter p(&r.image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(scale, scale);
   doc.drawContents(&p);
   return r;
 }
 
+// The SVG with only the elements of `stage`: an element marked data-stage="N" shows from stage
+// N on, one marked "N-M" in stages N to M, "1-3,6" in both. Fails on a stage that the drawing
+// does not have.
+bool StageOfSvg(const QByteArray& svg, int stage, QByteArray& out, std::string& error) {
+  QXmlStreamReader reader(svg);
+  QXmlStreamWriter writer(&out);
+  int last = 0;
+  while (!reader.atEnd()) {
+    reader.readNext();
+    if (reader.isStartElement() && reader.attributes().hasAttribute("data-stage")) {
+      const QString value = reader.attributes().value("data-stage").toString();
+      StageSet set;
+      if (!ReadStages(value, set)) {
+        error =
+            "line " + std::to_string(reader.lineNumber()) + ": no stages " + value.toStdString();
+        return false;
+      }
+      last = std::max(last, set.Last());
+      if (!set.Has(stage)) {
+        reader.skipCurrentElement();
+        continue;
+      }
+    }
+    if (reader.tokenType() == QXmlStreamReader::StartDocument) continue;
+    writer.writeCurrentToken(reader);
+  }
+  if (reader.hasError()) {
+    error = "the SVG does not parse";
+    return false;
+  }
+  if (last == 0 && stage > 0) error = "the drawing has no stages";
+  if (last > 0 && stage == 0) {
+    error = "the drawing has stages 1 to " + std::to_string(last) + "; name one with #";
+  }
+  if (stage > last) {
+    error = "the drawing has no stage " + std::to_string(stage) + " (1 to " + std::to_string(last) +
+            ")";
+  }
+  return error.empty();
+}
+
 RenderResult RenderSvg(const RenderRequest& req, int w, int h) {
   RenderResult r;
-  QSvgRenderer svg(req.text);
+  QByteArray staged;
+  if (req.text.contains("data-stage") || req.stage > 0) {
+    if (!StageOfSvg(req.text, req.stage, staged, r.error)) return r;
+  } else {
+    staged = req.text;
+  }
+  QSvgRenderer svg(staged);
   if (!svg.isValid()) {
     r.error = "the SVG does not parse";
     return r;
@@ -147,6 +285,72 @@ RenderResult RenderSvg(const RenderRequest& req, int w, int h) {
   return r;
 }
 
+// A reference: `use PATH[#stage] [scale F]` and `size W H`, one a line; the used source drawn
+// at the reference's size, a graph's and a text's sizes in pixels multiplied by the scale.
+RenderResult RenderRef(const RenderRequest& req, int w, int h) {
+  RenderResult r;
+  QString use;
+  double scale = 1;
+  int n = 0;
+  for (const QString& raw : QString::fromUtf8(req.text).split('\n')) {
+    ++n;
+    const QStringList words = raw.simplified().split(' ', Qt::SkipEmptyParts);
+    if (words.isEmpty() || words[0].startsWith('#')) continue;
+    if (words[0] == "use" && (words.size() == 2 || (words.size() == 4 && words[2] == "scale"))) {
+      use = words[1];
+      bool ok = true;
+      if (words.size() == 4) scale = words[3].toDouble(&ok);
+      if (!ok || scale <= 0) {
+        r.error = "line " + std::to_string(n) + ": no scale " + words[3].toStdString();
+        return r;
+      }
+    } else if (words[0] != "size") {
+      r.error = "line " + std::to_string(n) + ": a reference holds `use PATH [scale F]` and " +
+                "`size W H` only";
+      return r;
+    }
+  }
+  PictureReference ref;
+  if (use.isEmpty() || !SplitPictureReference(use.toStdString(), ref)) {
+    r.error = "the reference names no source (use layouts/X/a.svg)";
+    return r;
+  }
+  RenderRequest used = req;
+  used.kind = SourceKindOf(ref.file);
+  used.stage = ref.stage;
+  if (used.kind == SourceKind::Graph) {
+    // A graph reads the reference itself: `use` and `size` are graph statements.
+    used.text = req.text;
+    used.stage = 0;
+  } else if (used.kind == SourceKind::Ref || used.kind == SourceKind::Other) {
+    r.error = "a reference names a picture source (.html, .svg, .graph)";
+    return r;
+  } else if (!req.open || !req.open(ref.file, used.text)) {
+    r.error = "no source " + ref.file;
+    return r;
+  }
+  switch (used.kind) {
+    case SourceKind::Html:
+      if (used.stage > 0) {
+        r.error = "a rich text has no stages";
+        return r;
+      }
+      return RenderHtml(used, w, h, scale);
+    case SourceKind::Svg:
+      return RenderSvg(used, w, h);
+    default:
+      r.image = RenderGraph({used.text, w, h, 0, req.open}, r.error);
+      return r;
+  }
+}
+
+QByteArray RefSize(const QByteArray& text) {
+  for (const QByteArray& line : text.split('\n')) {
+    if (line.simplified().startsWith("size ")) return line.simplified();
+  }
+  return {};
+}
+
 }  // namespace
 
 SourceKind SourceKindOf(const std::string& path) {
@@ -157,11 +361,12 @@ SourceKind SourceKindOf(const std::string& path) {
   if (ends(".html")) return SourceKind::Html;
   if (ends(".svg")) return SourceKind::Svg;
   if (ends(".graph")) return SourceKind::Graph;
+  if (ends(".ref")) return SourceKind::Ref;
   return SourceKind::Other;
 }
 
 QString ExpandShorthands(const QString& html) {
-  return Expand(html);
+  return Expander().Expand(html);
 }
 
 bool StatedSize(SourceKind kind, const QByteArray& text, int& width, int& height) {
@@ -174,6 +379,7 @@ bool StatedSize(SourceKind kind, const QByteArray& text, int& width, int& height
     return width > 0 && height > 0;
   }
   if (kind == SourceKind::Graph) return GraphStatedSize(text, width, height);
+  if (kind == SourceKind::Ref) return GraphStatedSize(RefSize(text), width, height);
   if (kind == SourceKind::Svg) {
     QSvgRenderer svg(text);
     if (!svg.isValid()) return false;
@@ -183,6 +389,11 @@ bool StatedSize(SourceKind kind, const QByteArray& text, int& width, int& height
     return width > 0 && height > 0;
   }
   return false;
+}
+
+std::vector<std::string> UsedSources(SourceKind kind, const QByteArray& text) {
+  if (kind == SourceKind::Graph || kind == SourceKind::Ref) return GraphUses(text);
+  return {};
 }
 
 RenderResult RenderSource(const RenderRequest& req) {
@@ -195,20 +406,23 @@ RenderResult RenderSource(const RenderRequest& req) {
       return r;
     }
   }
+  RenderResult r;
   switch (req.kind) {
     case SourceKind::Html:
-      return RenderHtml(req, w, h);
+      if (req.stage > 0) {
+        r.error = "a rich text has no stages";
+        return r;
+      }
+      return RenderHtml(req, w, h, 1);
     case SourceKind::Svg:
       return RenderSvg(req, w, h);
-    case SourceKind::Graph: {
-      RenderResult r;
-      r.image = RenderGraph(req.text, w, h, r.error);
+    case SourceKind::Graph:
+      r.image = RenderGraph({req.text, w, h, req.stage, req.open}, r.error);
       return r;
-    }
-    default: {
-      RenderResult r;
+    case SourceKind::Ref:
+      return RenderRef(req, w, h);
+    default:
       r.error = "not a picture source";
       return r;
-    }
   }
 }

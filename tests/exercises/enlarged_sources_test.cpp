@@ -1,12 +1,14 @@
-// An enlarged graph is its small picture drawn larger: for every clickable graph of pages 1.3,
-// 4.1 and 4.11, the source of the file that the click opens draws the same view, curves,
-// asymptotes and points as the source of the clicked picture. Line widths, point radii and the
-// labels may differ with the size.
+// An enlarged picture is its small picture drawn larger: for every clickable picture of the
+// exercise pages, the source of the file that the click opens uses the source of the clicked
+// picture (stage included) and adds nothing but labels; and every enlarged source is such a
+// reference, so that none is a copy that could drift from its small picture.
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QFile>
 #include <QStringList>
 #include <map>
+#include <set>
 
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
@@ -15,64 +17,63 @@
 
 namespace {
 
-const std::string kSources = ZALMIRA_SOURCE_DIR;
+const QString kSources = QStringLiteral(ZALMIRA_SOURCE_DIR);
 
-std::string ReadSource(const std::string& path) {
-  QFile f(QString::fromStdString(path));
+QString ReadSource(const QString& path) {
+  QFile f(kSources + "/" + path);
   if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll().toStdString();
+  return QString::fromUtf8(f.readAll());
 }
 
-// The statements of a graph that say what it shows, one text each, in their order. Of the
-// options only those that change what is shown count: the colour, the interval, dashes, an
-// open point.
-std::vector<std::string> WhatItDraws(const std::string& source) {
-  std::vector<std::string> out;
-  for (const QString& raw : QString::fromStdString(source).split('\n')) {
-    QStringList w = raw.trimmed().split(' ', Qt::SkipEmptyParts);
-    if (w.isEmpty()) continue;
-    const QString kind = w[0];
-    int positional = 0;
-    if (kind == "view") positional = 5;
-    if (kind == "plot" || kind == "vline" || kind == "hline") positional = 2;
-    if (kind == "point") positional = 3;
-    if (positional == 0 || w.size() < positional) continue;
-    QStringList shown = w.mid(0, positional);
-    std::map<QString, QString> options;
-    for (int i = positional; i < w.size(); ++i) {
-      if (w[i] == "dashed" || w[i] == "open" || w[i] == "full") {
-        options[w[i]] = "";
-      } else if (i + 1 < w.size()) {
-        options[w[i]] = w[i + 1];
-        ++i;
-      }
+// What a reference says: the source it uses, and the statements it adds that draw something
+// besides labels. Empty `used` when it uses none.
+struct Reference {
+  QString used;
+  QStringList drawing;
+};
+
+Reference ReadReference(const QString& text) {
+  static const QStringList labels = {"size", "labels", "ticks", "text"};
+  Reference r;
+  for (const QString& raw : text.split('\n')) {
+    const QStringList w = raw.simplified().split(' ', Qt::SkipEmptyParts);
+    if (w.isEmpty() || w[0].startsWith('#')) continue;
+    if (w[0] == "use" && w.size() >= 2 && r.used.isEmpty()) {
+      r.used = w[1];
+    } else if (!labels.contains(w[0])) {
+      r.drawing << raw.trimmed();
     }
-    for (const char* key : {"color", "from", "to", "dashed", "open"}) {
-      auto it = options.find(key);
-      if (it != options.end()) shown << (it->first + " " + it->second).trimmed();
-    }
-    out.push_back(shown.join(' ').toStdString());
   }
-  return out;
+  return r;
+}
+
+// The source of an enlarged picture: "files/img/BIG/graf/u01a_big" with the extension it has.
+QString EnlargedSource(const QString& stem) {
+  for (const char* ext : {".graph", ".ref"}) {
+    if (QFile::exists(kSources + "/" + stem + ext)) return stem + ext;
+  }
+  return {};
 }
 
 struct Page {
   const char* layout;
   ExerciseTables& (*tables)();
-  size_t graphs;  // clickable graphs of the page
+  size_t pictures;  // clickable pictures of the page
 };
 
-TEST(EnlargedSources, EveryEnlargedGraphDrawsWhatItsSmallPictureDraws) {
-  const Page pages[] = {
-      {"frmFceCGraf", &TfrmFceCGraf::Tables, 16},
-      {"frmFceCElemLin", &TfrmFceCElemLin::Tables, 14},
-      {"frmFceCElemPrehled", &TfrmFceCElemPrehled::Tables, 50},
-  };
-  for (const Page& page : pages) {
+const Page kPages[] = {
+    {"frmFceCGraf", &TfrmFceCGraf::Tables, 16},
+    {"frmFceCElemLin", &TfrmFceCElemLin::Tables, 14},
+    {"frmFceCElemPrehled", &TfrmFceCElemPrehled::Tables, 50},
+};
+
+TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
+  std::set<QString> checked;
+  for (const Page& page : kPages) {
     SCOPED_TRACE(page.layout);
-    const LayoutObject root = ReadLayoutFile(std::string(page.layout) + ".lay",
-                                             LayoutFolderReader(kSources + "/layouts"));
-    // Which handler each control's click runs, and the source of its picture.
+    const LayoutObject root = ReadLayoutFile(
+        std::string(page.layout) + ".lay", LayoutFolderReader(kSources.toStdString() + "/layouts"));
+    // Which handler each control's click runs, and the reference of its picture.
     std::multimap<std::string, std::string> controlsOf;
     std::map<std::string, std::string> pictureOf;
     root.Walk([&](const LayoutObject& o, const LayoutObject*) {
@@ -87,53 +88,48 @@ TEST(EnlargedSources, EveryEnlargedGraphDrawsWhatItsSmallPictureDraws) {
       if (h.kind != ExerciseHandler::Kind::Enlarge) continue;
       auto [from, to] = controlsOf.equal_range(h.name);
       EXPECT_NE(from, to) << h.name << " is bound to no control";
+      const QString stem =
+          QString::fromStdString("files/" + tables.Settings().folder + h.picture + "_big");
+      const QString big = EnlargedSource(stem);
+      ASSERT_FALSE(big.isEmpty()) << stem.toStdString() << " has no source";
+      const Reference ref = ReadReference(ReadSource(big));
+      EXPECT_TRUE(ref.drawing.isEmpty())
+          << big.toStdString()
+          << " draws more than its small picture: " << ref.drawing.join(" | ").toStdString();
       for (auto it = from; it != to; ++it) {
-        const std::string& small = pictureOf[it->second];
-        if (!small.ends_with(".graph")) continue;
-        const std::string big = "files/" + tables.Settings().folder + h.picture + "_big.graph";
-        const std::string bigText = ReadSource(kSources + "/" + big);
-        ASSERT_FALSE(bigText.empty()) << big;
-        const std::vector<std::string> drawn =
-            WhatItDraws(ReadSource(kSources + "/layouts/" + small));
-        EXPECT_FALSE(drawn.empty()) << small;
-        EXPECT_EQ(WhatItDraws(bigText), drawn) << it->second << ": " << small << " and " << big;
+        const QString small = QString::fromStdString(pictureOf[it->second]);
+        ASSERT_FALSE(small.isEmpty()) << it->second << " shows no picture";
+        EXPECT_EQ(ref.used.toStdString(), "layouts/" + small.toStdString())
+            << it->second << " opens " << big.toStdString();
         ++compared;
       }
+      checked.insert(big);
     }
-    EXPECT_EQ(compared, page.graphs);
+    EXPECT_EQ(compared, page.pictures);
+  }
+  // Every enlarged source belongs to a clickable picture.
+  QDirIterator it(kSources + "/files/img/BIG", QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next().mid(kSources.size() + 1);
+    EXPECT_TRUE(checked.count(path)) << path.toStdString() << " is opened by no picture";
   }
 }
 
-TEST(EnlargedSources, TheComparisonSeesWhatTheGraphShowsAndNothingElse) {
-  const std::string small =
-      "view -4 4 -4 4\n"
-      "text 1 0 \"1\" size 10 anchor middle dy 10\n"
-      "plot 2^x color red width 1,5\n"
-      "hline 0 color blue width 1 dashed\n"
-      "point -1 2 open color red radius 2.5\n";
-  const std::string larger =
-      "size 300 300\nview -4 4 -4 4\nlabels on\n"
-      "plot 2^x color red width 2,5\n"
-      "hline 0 color blue width 1,5 dashed\n"
-      "point -1 2 open color red radius 5\n";
-  EXPECT_EQ(WhatItDraws(small), WhatItDraws(larger));
-  struct Change {
-    const char *from, *to;
-  };
-  const Change changes[] = {
-      {"plot 2^x", "plot 2^(x+1)"},
-      {"view -4 4 -4 4", "view -5 5 -5 5"},
-      {"hline 0", "hline 1"},
-      {"color blue", "color navy"},
-      {" dashed", ""},
-      {"point -1 2 open", "point -1 2 full"},
-      {"color red width 2,5", "color red width 2,5 from 0"},
-  };
-  for (const Change& c : changes) {
-    std::string changed = larger;
-    changed.replace(changed.find(c.from), std::string(c.from).size(), c.to);
-    EXPECT_NE(WhatItDraws(small), WhatItDraws(changed)) << c.from << " → " << c.to;
+TEST(EnlargedSources, TheReadingSeesTheUsedSourceAndWhatIsDrawnBesideLabels) {
+  const Reference labelsOnly = ReadReference(
+      "# the answer, larger\n"
+      "use layouts/CGraf/u01a.graph#2 scale 1.5\n"
+      "size 360 360\nticks 1\nlabels on\n"
+      "text -2 2 \"[−2; 2]\" size 14\n");
+  EXPECT_EQ(labelsOnly.used.toStdString(), "layouts/CGraf/u01a.graph#2");
+  EXPECT_TRUE(labelsOnly.drawing.isEmpty());
+  for (const char* drawn : {"plot x^2", "point 1 2", "vline 1", "view -5 5 -5 5",
+                            "use layouts/CGraf/u01b.graph", "fill 0 0 1 1"}) {
+    const Reference r = ReadReference(QString("use layouts/CGraf/u01a.graph\n") + drawn + "\n");
+    EXPECT_EQ(r.drawing.join('|').toStdString(), drawn);
   }
+  EXPECT_TRUE(ReadReference("size 300 300\nview -4 4 -4 4\nplot x\n").used.isEmpty())
+      << "a hand-drawn copy uses nothing";
 }
 
 }  // namespace

@@ -446,4 +446,30 @@ TEST(LayoutExpansion, AFolderReaderReadsOnlyFilesInsideItsFolder) {
   std::filesystem::remove_all(folder);
 }
 
+TEST(LayoutPictures, AStageOfASourceIsNamedAfterAHash) {
+  const struct {
+    const char* reference;
+    bool valid;
+    const char* file;
+    int stage;
+    const char* rendered;  // at 424 × 200
+  } cases[] = {
+      {"Def/priklad.svg#5", true, "Def/priklad.svg", 5, "Def/priklad.svg#5@424x200.jpg"},
+      {"Graf/body.graph#12", true, "Graf/body.graph", 12, "Graf/body.graph#12@424x200.jpg"},
+      {"Def/priklad.svg", true, "Def/priklad.svg", 0, "Def/priklad.svg@424x200.jpg"},
+      {"a.png.svg#2", true, "a.png.svg", 2, "a.png.svg#2@424x200.png"},
+      {"Def/priklad.svg#0", false, "Def/priklad.svg", 0, nullptr},
+      {"Def/priklad.svg#", false, "Def/priklad.svg", 0, nullptr},
+      {"Def/priklad.svg#2a", false, "Def/priklad.svg", 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    PictureReference ref;
+    EXPECT_EQ(SplitPictureReference(c.reference, ref), c.valid) << c.reference;
+    EXPECT_EQ(ref.file, c.file) << c.reference;
+    if (!c.valid) continue;
+    EXPECT_EQ(ref.stage, c.stage) << c.reference;
+    EXPECT_EQ(RenderedPictureName(c.reference, 424, 200, PictureFormat::Jpeg), c.rendered);
+  }
+}
+
 }  // namespace

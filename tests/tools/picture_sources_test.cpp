@@ -1,7 +1,11 @@
-// The picture compiler's rendering of rich text and drawings.
+// The picture compiler's rendering of rich text, drawings, graphs and references.
 #include "tools/picture_sources.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+
+#include "tools/math_text.h"
 
 namespace {
 
@@ -20,12 +24,105 @@ TEST(Shorthands, ExpandIntoTheRenderedHtml) {
       {"\\frac{\\sqrt{2}}{2}", "√<span style=\"text-decoration: overline\">2</span></td>"},
       {"a \\frac{1}{2 b", "a \\frac{1}{2 b"},  // unbalanced: left as written
       {"{braces} stay", "{braces} stay"},
+      {"\\m{y = \\frac{1}{x} - 2}", "<i>y</i>\u00A0=\u00A0</td><td valign=\"middle\"><table"},
+      {"\\m{y = \\frac{1}{x} - 2}", "<td valign=\"middle\">\u202F−\u202F2</td>"},
+      {"\\m{\\sqrt{x - 1}}", "√<span style=\"text-decoration: overline\"><i>x</i>\u202F−\u202F1"},
   };
   for (const auto& c : cases) {
     QString out = ExpandShorthands(QString::fromUtf8(c.source));
     EXPECT_TRUE(out.contains(QString::fromUtf8(c.contains)))
         << c.source << " -> " << out.toStdString();
   }
+}
+
+// The formulas of \\m{...}: italic variables, upright numbers and names, true minus signs and
+// the spaces of the book.
+TEST(MathText, SetsFormulasInTheBooksTypography) {
+  const struct {
+    const char *formula, *html;
+  } cases[] = {
+      {"f(x) = 2x - 1", "<i>f</i>(<i>x</i>)\u00A0=\u00A02<i>x</i>\u202F−\u202F1"},
+      {"f(x)=2x-1", "<i>f</i>(<i>x</i>)\u00A0=\u00A02<i>x</i>\u202F−\u202F1"},
+      {"-x + 1", "−<i>x</i>\u202F+\u202F1"},
+      {"y = -3x", "<i>y</i>\u00A0=\u00A0−3<i>x</i>"},
+      {"f(-x) = 2", "<i>f</i>(−<i>x</i>)\u00A0=\u00A02"},
+      {"x ∈ ⟨-2; 2⟩", "<i>x</i>\u00A0∈\u00A0⟨−2;\u00A02⟩"},
+      {"D(f) = {-3; 0}", "<i>D</i>(<i>f</i>)\u00A0=\u00A0{−3;\u00A00}"},
+      {"y = 2,5x", "<i>y</i>\u00A0=\u00A02,5<i>x</i>"},
+      {"x^2 - 4x + 3", "<i>x</i><sup>2</sup>\u202F−\u202F4<i>x</i>\u202F+\u202F3"},
+      {"x^{-1} + a_1", "<i>x</i><sup>−1</sup>\u202F+\u202F<i>a</i><sub>1</sub>"},
+      {"y = sin x", "<i>y</i>\u00A0=\u00A0sin\u202F<i>x</i>"},
+      {"arcsinx", "arcsin\u202F<i>x</i>"},
+      {"cotg(2x)", "cotg(2<i>x</i>)"},
+      {"log_{2} x", "log<sub>2</sub>\u202F<i>x</i>"},
+      {"sgn -x", "sgn\u202F−<i>x</i>"},
+      {"|-x| - 1", "|−<i>x</i>|\u202F−\u202F1"},
+      {"x < 2, x >= 1", "<i>x</i>\u00A0&lt;\u00A02,\u00A0<i>x</i>\u00A0≥\u00A01"},
+      {"x &lt; 2", "<i>x</i>\u00A0&lt;\u00A02"},
+      {"2 * 3", "2\u202F·\u202F3"},
+      {"y = ±π/2", "<i>y</i>\u00A0=\u00A0±π/2"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MathHtml(MathRuns(QString::fromUtf8(c.formula))), QString::fromUtf8(c.html))
+        << c.formula;
+  }
+  EXPECT_EQ(MathHtml(MathRuns(" - 2", true)), QString::fromUtf8("\u202F−\u202F2"))
+      << "after a fraction a sign is binary";
+}
+
+RenderResult Html(const char* text, int w, int h) {
+  RenderRequest r;
+  r.kind = SourceKind::Html;
+  r.text = text;
+  r.width = w;
+  r.height = h;
+  return RenderSource(r);
+}
+
+TEST(RenderSource, AFormulaBrokenAcrossLinesFailsAWrappedParagraphDoesNot) {
+  EXPECT_NE(Html("<div style=\"font-size: 20px\">\\f{<i>g</i>(<i>x</i>) = <i>x</i>² − 4<i>x</i> + "
+                 "3}</div>",
+                 120, 60)
+                .error.find("breaks across lines"),
+            std::string::npos);
+  EXPECT_NE(Html("Platí \\m{g(x) = x^2 - 4x + 3} pro všechna čísla.", 120, 60)
+                .error.find("breaks across lines"),
+            std::string::npos);
+  EXPECT_EQ(Html("<p>Definiční obor funkce je množina všech čísel, pro která má předpis "
+                 "smysl.</p>",
+                 120, 120)
+                .error,
+            "")
+      << "a paragraph wraps";
+  EXPECT_EQ(Html("Víme, že pro všechna reálná čísla platí \\m{x^2 ≥ 0}.", 120, 80).error, "")
+      << "the text wraps around a formula that stays on one line";
+  EXPECT_EQ(Html("\\f{<i>y</i> = \\frac{1}{<i>x</i>}}", 120, 60).error, "");
+}
+
+// The rows of a picture that hold dark ink, as runs [first, last].
+std::vector<std::pair<int, int>> InkRows(const QImage& image) {
+  std::vector<std::pair<int, int>> rows;
+  for (int y = 0; y < image.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < image.width() && !ink; ++x) ink = qGray(image.pixel(x, y)) < 110;
+    if (!ink) continue;
+    if (!rows.empty() && rows.back().second == y - 1) {
+      rows.back().second = y;
+    } else {
+      rows.emplace_back(y, y);
+    }
+  }
+  return rows;
+}
+
+TEST(RenderSource, TheLastLineStandsAsFarFromTheOthersAsTheyDo) {
+  // The line break after the closing tag once gave the last line the height of the default
+  // font.
+  RenderResult r = Html("<div style=\"font-size: 11px\">xxxx<br>xxxx<br>xxxx</div>\n", 80, 60);
+  ASSERT_EQ(r.error, "");
+  auto rows = InkRows(r.image);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].first - rows[0].first, rows[2].first - rows[1].first);
 }
 
 TEST(RenderSource, SizesBackgroundsAndErrors) {
@@ -109,6 +206,194 @@ TEST(GraphSource, DrawsByTheEngineAndBreaksAtAsymptotes) {
   for (const auto& f : faults) {
     g.text = f.text;
     EXPECT_EQ(RenderSource(g).error, f.error) << f.text;
+  }
+}
+
+RenderResult Graph(const char* text, int stage = 0,
+                   const std::map<std::string, QByteArray>& files = {}) {
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 40;
+  g.text = text;
+  g.stage = stage;
+  g.open = [files](const std::string& path, QByteArray& out) {
+    auto it = files.find(path);
+    if (it == files.end()) return false;
+    out = it->second;
+    return true;
+  };
+  return RenderSource(g);
+}
+
+int RedPixelsInColumn(const QImage& image, int x) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) n += Reddish(image.pixelColor(x, y));
+  return n;
+}
+
+TEST(GraphSource, StagesShowTheirStatements) {
+  const char* staged =
+      "view -2 2 -2 2\naxes off\ngrid off\n"
+      "plot 1 color red width 3\n"              // every stage: y = 1 at row 10
+      "stage 2-2\nplot -1 color red width 3\n"  // stage 2 only: row 30
+      "stage 3\nplot 0 color red width 3\n";    // from stage 3: row 20
+  const struct {
+    int stage;
+    bool rows[3];  // rows 10, 20, 30
+  } cases[] = {{1, {true, false, false}}, {2, {true, false, true}}, {3, {true, true, false}}};
+  for (const auto& c : cases) {
+    RenderResult r = Graph(staged, c.stage);
+    ASSERT_EQ(r.error, "") << c.stage;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(Reddish(r.image.pixelColor(5, 10 + 10 * i)), c.rows[i])
+          << "stage " << c.stage << ", row " << 10 + 10 * i;
+    }
+  }
+  EXPECT_EQ(Graph(staged).error, "the source has stages 1 to 3; name one with #");
+  EXPECT_EQ(Graph(staged, 4).error, "the source has no stage 4 (1 to 3)");
+  EXPECT_EQ(Graph("plot x\n", 1).error, "the source has no stages");
+  EXPECT_EQ(Graph("stage 3-2\n", 1).error,
+            "line 1: stage takes stages from 1: stage 2, stage 2-3, stage 1-3,6");
+
+  RenderRequest svg;
+  svg.kind = SourceKind::Svg;
+  svg.text =
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"30\" height=\"10\">"
+      "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\" fill=\"#ff0000\"/>"
+      "<rect x=\"10\" y=\"0\" width=\"10\" height=\"10\" fill=\"#ff0000\" data-stage=\"1-1,3\"/>"
+      "<g data-stage=\"2\"><rect x=\"20\" y=\"0\" width=\"10\" height=\"10\" "
+      "fill=\"#ff0000\"/></g></svg>";
+  const struct {
+    int stage;
+    bool boxes[3];
+  } svgCases[] = {{1, {true, true, false}}, {2, {true, false, true}}, {3, {true, true, true}}};
+  for (const auto& c : svgCases) {
+    svg.stage = c.stage;
+    RenderResult r = RenderSource(svg);
+    ASSERT_EQ(r.error, "") << c.stage;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(Reddish(r.image.pixelColor(5 + 10 * i, 5)), c.boxes[i])
+          << "stage " << c.stage << ", box " << i;
+    }
+  }
+  svg.stage = 0;
+  EXPECT_EQ(RenderSource(svg).error, "the drawing has stages 1 to 3; name one with #");
+  svg.stage = 5;
+  EXPECT_EQ(RenderSource(svg).error, "the drawing has no stage 5 (1 to 3)");
+}
+
+TEST(GraphSource, AReferenceDrawsTheUsedSourceLargerAndAddsItsOwnStatements) {
+  const std::map<std::string, QByteArray> files = {
+      {"layouts/X/small.graph",
+       "size 20 20\nview -2 2 -2 2\naxes off\ngrid off\nplot 0 color red width 2\n"
+       "stage 2\nvline 1 color red width 2\n"},
+  };
+  RenderResult plain = Graph("use layouts/X/small.graph#1\n", 0, files);
+  ASSERT_EQ(plain.error, "");
+  RenderResult larger = Graph("use layouts/X/small.graph#1 scale 2\n", 0, files);
+  ASSERT_EQ(larger.error, "");
+  EXPECT_EQ(RedPixelsInColumn(larger.image, 5), 2 * RedPixelsInColumn(plain.image, 5))
+      << "twice the line's width";
+  EXPECT_EQ(plain.image.size(), QSize(40, 40)) << "the reference's size, not the used one's";
+  EXPECT_FALSE(Reddish(plain.image.pixelColor(30, 5))) << "stage 1 has no vertical line";
+  RenderResult staged = Graph("use layouts/X/small.graph#2\nhline 1 color red\n", 0, files);
+  ASSERT_EQ(staged.error, "");
+  EXPECT_TRUE(Reddish(staged.image.pixelColor(30, 5))) << "stage 2's vertical line";
+  EXPECT_TRUE(Reddish(staged.image.pixelColor(5, 10))) << "the reference's own line";
+
+  EXPECT_EQ(Graph("use layouts/X/none.graph\n", 0, files).error,
+            "line 1: no source layouts/X/none.graph");
+  EXPECT_EQ(Graph("use layouts/X/small.graph\n", 0, files).error,
+            "line 1: layouts/X/small.graph has stages 1 to 2; name one with #");
+  EXPECT_EQ(Graph("use layouts/X/bad.graph\n", 0, {{"layouts/X/bad.graph", "plot (\n"}}).error,
+            "layouts/X/bad.graph line 1: no expression (");
+
+  RenderRequest ref;
+  ref.kind = SourceKind::Ref;
+  ref.text = "use layouts/X/a.svg#2\nsize 60 20\n";
+  ref.open = [](const std::string& path, QByteArray& out) {
+    out =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"30\" height=\"10\">"
+        "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\" fill=\"#ff0000\" "
+        "data-stage=\"2\"/><rect x=\"10\" y=\"0\" width=\"1\" height=\"1\" "
+        "data-stage=\"1\"/></svg>";
+    return path == "layouts/X/a.svg";
+  };
+  RenderResult r = RenderSource(ref);
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(r.image.size(), QSize(60, 20));
+  EXPECT_TRUE(Reddish(r.image.pixelColor(15, 15))) << "the drawing at twice its size";
+  ref.text = "use layouts/X/a.svg#2\nsize 60 20\nplot x\n";
+  EXPECT_EQ(RenderSource(ref).error,
+            "line 3: a reference holds `use PATH [scale F]` and `size W H` only");
+  // A text laid out at the reference's size divided by the scale, then drawn larger.
+  ref.open = [](const std::string&, QByteArray& out) {
+    out = "<p>Definiční obor</p>";
+    return true;
+  };
+  ref.text = "use layouts/X/t.html scale 2\nsize 300 60\n";
+  EXPECT_EQ(RenderSource(ref).error, "");
+  ref.text = "use layouts/X/t.html scale 3\nsize 300 60\n";
+  EXPECT_NE(RenderSource(ref).error.find("the picture has 20"), std::string::npos)
+      << RenderSource(ref).error;
+}
+
+TEST(GraphSource, TicksAreLabelledAsTheBookWritesNumbers) {
+  const struct {
+    int k;
+    const char *step, *label;
+  } cases[] = {
+      {3, "1", "3"},     {-2, "1", "−2"},     {3, "0,5", "1,5"},    {1, "pi/2", "π/2"},
+      {2, "pi/2", "π"},  {3, "pi/2", "3π/2"}, {4, "pi/2", "2π"},    {-1, "pi/2", "−π/2"},
+      {-2, "π/2", "−π"}, {1, "pi", "π"},      {2, "2pi/3", "4π/3"}, {3, "2pi/3", "2π"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TickLabel(c.k, c.step), QString::fromUtf8(c.label)) << c.k << " × " << c.step;
+  }
+  EXPECT_TRUE(TickLabel(1, "pi/0").isNull());
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 200;
+  g.text = "view -7 7 -3 3\nticks x pi/2 y 1 size 12\nlabels on\nplot sin(x)\n";
+  EXPECT_EQ(RenderSource(g).error, "");
+  g.text = "ticks x 1 y\n";
+  EXPECT_EQ(RenderSource(g).error, "line 1: a value is missing after y");
+}
+
+TEST(GraphSource, ALabelOnACurveFailsUnlessItMayOverlap) {
+  const char* curve = "view -2 2 -2 2\nplot x color red\n";
+  const struct {
+    const char* label;
+    const char* error;  // empty: fine
+  } cases[] = {
+      {"text 0 0 \"A\" size 12",
+       "line 3: the label \"A\" crosses what line 2 draws (move it, or mark it overlap)"},
+      {"text 0 0 \"A\" size 12 overlap", ""},
+      {"text -1,8 1,5 \"A\" size 12", ""},
+      {"point -1 1 color blue radius 3\ntext -1 1 \"B\" size 12 dx -3",
+       "line 4: the label \"B\" crosses what line 3 draws (move it, or mark it overlap)"},
+      {"vline -1,5 dashed\ntext -1,6 1,5 \"C\" size 12",
+       "line 4: the label \"C\" crosses what line 3 draws (move it, or mark it overlap)"},
+      {"fill -2 -1 2 1\ntext -0,5 0 \"on a band\" size 10", ""},
+      {"text 2 -2 \"9.\" size 10 anchor end dy -2 background white", ""},
+  };
+  for (const auto& c : cases) {
+    RenderRequest g;
+    g.kind = SourceKind::Graph;
+    g.width = g.height = 80;
+    g.text = QByteArray(curve) + c.label + "\n";
+    EXPECT_EQ(RenderSource(g).error, c.error) << c.label;
+  }
+}
+
+TEST(GraphSource, TextAfterAnItalicRunKeepsItsDistance) {
+  // "graf funkce f": the f does not touch the e; "1/x": the x keeps off the slash.
+  for (const char* text : {"graf funkce \\m{f}", "\\m{y = 1/x}", "\\m{f(x)}"}) {
+    const std::vector<QRectF> ink = LabelInk(QString::fromUtf8(text), 14);
+    ASSERT_GE(ink.size(), 2u) << text;
+    for (size_t i = 1; i < ink.size(); ++i) {
+      EXPECT_GE(ink[i].left(), ink[i - 1].right() - 0.5) << text << ", run " << i;
+    }
   }
 }
 
