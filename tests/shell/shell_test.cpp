@@ -208,6 +208,24 @@ TEST_F(MagnifierTest, AMissingFileIsReportedAndChangesNothing) {
   EXPECT_EQ(frm_lupa->obr->Picture().Width(), 300);
 }
 
+TEST_F(MagnifierTest, AHugePictureIsRefusedAndTheMagnifierKeepsItsOwn) {
+  QFile f(dir.path() + "/huge_big.jpg");
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(JpegDeclaringSize(19999, 19999));
+  f.close();
+  ShowEnlargedPicture(folder, "p1a");
+  Dispatch([&] { ShowEnlargedPicture(folder, "huge"); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            "The picture \"" + folder + "huge_big.jpg\" is too large: 19999 x 19999 pixels.");
+  EXPECT_TRUE(frm_lupa->Visible());
+  EXPECT_EQ(frm_lupa->Width(), 300);
+  EXPECT_EQ(frm_lupa->Height(), 200);
+  EXPECT_EQ(frm_lupa->obr->Picture().Width(), 300);
+  ShowEnlargedPicture(folder, "u2b");  // and goes on
+  EXPECT_EQ(frm_lupa->Width(), 120);
+}
+
 TEST_F(MagnifierTest, MenuBarItemsAndNavigationHideItRepeatDoesNot) {
   const struct {
     const char* what;
