@@ -7,6 +7,7 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -330,30 +331,58 @@ std::string FormatLongTime(std::int64_t milliseconds) {
 
 namespace {
 
-std::string Convert(std::string_view text, const char* to, const char* from) {
+// Converts with iconv; false when some input cannot be converted, `bad` then its offset.
+bool Convert(std::string_view text, const char* to, const char* from, std::string& out,
+             size_t& bad) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1))
     throw EConvertError("no conversion from " + std::string(from));
   std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
-  std::string out(text.size() * 4 + 16, '\0');
+  out.assign(text.size() * 4 + 16, '\0');
   char* in = const_cast<char*>(text.data());
   size_t inLeft = text.size();
   char* dst = out.data();
   size_t outLeft = out.size();
   while (inLeft > 0) {
     if (iconv(cd, &in, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1)) {
-      throw EConvertError("'" + std::string(text) + "' cannot be converted to " + to);
+      bad = static_cast<size_t>(in - text.data());
+      out.clear();
+      return false;
     }
   }
   out.resize(out.size() - outLeft);
-  return out;
+  return true;
+}
+
+std::string HexByte(char c) {
+  char buf[4];
+  std::snprintf(buf, sizeof buf, "%02X", static_cast<unsigned char>(c));
+  return buf;
 }
 
 }  // namespace
 
-std::string Cp1250ToUtf8(std::string_view text) {
-  return Convert(text, "UTF-8", "CP1250");
+bool TryCp1250ToUtf8(std::string_view text, std::string& utf8, size_t& bad) {
+  return Convert(text, "UTF-8", "CP1250", utf8, bad);
 }
+
+// The messages name the offending byte, never the text: it may be long and is no UTF-8.
+std::string Cp1250ToUtf8(std::string_view text) {
+  std::string out;
+  size_t bad = 0;
+  if (!TryCp1250ToUtf8(text, out, bad)) {
+    throw EConvertError("The byte $" + HexByte(text[bad]) + " at position " +
+                        std::to_string(bad + 1) + " is no character of code page 1250");
+  }
+  return out;
+}
+
 std::string Utf8ToCp1250(std::string_view text) {
-  return Convert(text, "CP1250", "UTF-8");
+  std::string out;
+  size_t bad = 0;
+  if (!Convert(text, "CP1250", "UTF-8", out, bad)) {
+    throw EConvertError("The character at position " + std::to_string(bad + 1) + " (byte $" +
+                        HexByte(text[bad]) + ") cannot be written in code page 1250");
+  }
+  return out;
 }
