@@ -155,8 +155,7 @@ bool CheckAfterClosingParenthesis(std::string_view text) {
   return true;
 }
 
-// ---- the parse tree
-// -------------------------------------------------------------------------------
+// ---- the parse tree ---------------------------------------------------------------------------
 
 // The parse tree over the rewritten text. A node's text is a range of that text: a leaf holds a
 // piece of it, an inner node the one operator or function letter at which its piece was split,
@@ -182,8 +181,6 @@ class ParseTree {
     nodes_.reserve(n + 1);
     nodes_.push_back({0, static_cast<std::uint32_t>(n), kNone, kNone});
   }
-
-  const std::string& Text() const { return text_; }
 
   // Splits the whole text by precedence, then takes every parenthesised leaf out of its
   // parentheses and splits it again. False when a group is left that stands right after an
