@@ -1,8 +1,7 @@
 #include "engine/unit_graf_parse.h"
 
 #include <array>
-#include <cctype>
-#include <memory>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <utility>
@@ -12,67 +11,12 @@
 
 namespace {
 
-// A node of the parse tree: a leaf holds a piece of the rewritten text; an inner node one
-// operator or function letter, with the text before it in `left` and after it in `right`.
-struct Tprvek_s;
-using Node = std::unique_ptr<Tprvek_s>;
-
-struct Tprvek_s {
-  std::string text;
-  Node left, right;
-
-  explicit Tprvek_s(std::string t) : text(std::move(t)) {}
-  // Long operator chains make deep trees: release them without recursion.
-  ~Tprvek_s() {
-    std::vector<Node> pending;
-    if (left) pending.push_back(std::move(left));
-    if (right) pending.push_back(std::move(right));
-    while (!pending.empty()) {
-      Node node = std::move(pending.back());
-      pending.pop_back();
-      if (node->left) pending.push_back(std::move(node->left));
-      if (node->right) pending.push_back(std::move(node->right));
-    }
-  }
-  bool IsLeaf() const { return !left && !right; }
-};
-
-Node NewTreeNode(std::string text) {
-  return std::make_unique<Tprvek_s>(std::move(text));
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
 bool StartsWith(std::string_view text, size_t pos, std::string_view name) {
   return text.substr(pos, name.size()) == name;
-}
-
-// Index of the ")" that closes the "(" at `open`; the text's length when none does.
-size_t SkipGroupForward(std::string_view text, size_t open) {
-  int depth = 0;
-  for (size_t i = open; i < text.size(); ++i) {
-    if (text[i] == '(') {
-      ++depth;
-    } else if (text[i] == ')' && --depth == 0) {
-      return i;
-    }
-  }
-  return text.size();
-}
-
-// Index of the "(" that the ")" at `close` closes; npos when none does.
-size_t SkipGroupBackward(std::string_view text, size_t close) {
-  int depth = 0;
-  for (size_t i = close + 1; i-- > 0;) {
-    if (text[i] == ')') {
-      ++depth;
-    } else if (text[i] == '(' && --depth == 0) {
-      return i;
-    }
-  }
-  return std::string_view::npos;
 }
 
 // Whether every ")" closes a "(" that stands before it.
@@ -85,11 +29,17 @@ bool ClosesOnlyOpened(std::string_view text) {
   return true;
 }
 
-// Replaces every occurrence of `old` until none is left.
+// ---- rewriting the text -------------------------------------------------------------------------
+// Every step reads the text once and writes a new one, so that none costs more than the text's
+// length, however many insertions it makes.
+
+// Replaces every occurrence of `old` until none is left. In a text that passed CheckSymbols no
+// replacement forms a new occurrence, so the second search finds none.
 void ReplaceAll(std::string& text, std::string_view old, std::string_view replacement) {
-  for (size_t pos = text.find(old); pos != std::string::npos; pos = text.find(old)) {
-    std::string out(text, 0, pos);
-    for (size_t from = pos; from < text.size();) {
+  while (text.find(old) != std::string::npos) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t from = 0;;) {
       size_t at = text.find(old, from);
       if (at == std::string::npos) {
         out.append(text, from);
@@ -103,26 +53,21 @@ void ReplaceAll(std::string& text, std::string_view old, std::string_view replac
   }
 }
 
-// A minus after "(" or ";" gets a zero in front: "(-x" is read as "(0-x".
-void InsertLeadingZeros(std::string& text) {
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if ((text[i] == '(' || text[i] == ';') && text[i + 1] == '-') {
-      text.insert(i + 1, "0");
-      ++i;
-    }
-  }
-}
-
+// A leading minus, and a minus after "(" or ";", get a zero in front: "(-x" is read as "(0-x".
 // "2x" means "2*x": the only product written without "*".
-void InsertImplicitMultiplication(std::string& text) {
+std::string InsertZerosAndProducts(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() * 2 + 1);
+  if (text[0] == '-') out += '0';
   bool afterDigit = false;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == 'x' && afterDigit) {
-      text.insert(i, "*");
-      ++i;
-    }
-    afterDigit = IsDigit(text[i]);
+    const char c = text[i];
+    if (c == 'x' && afterDigit) out += '*';
+    out += c;
+    if ((c == '(' || c == ';') && i + 1 < text.size() && text[i + 1] == '-') out += '0';
+    afterDigit = IsDigit(c);
   }
+  return out;
 }
 
 // Longer names before the shorter names inside them; "e" only once no name holds it.
@@ -144,123 +89,61 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kLetters
     {".", ","},
 }};
 
-// "ln(" takes base e; "log(" takes base 10 unless its argument already holds a base.
+// "ln(" takes base e; "log(" takes base 10 unless its argument already holds a base, a ";" at
+// the argument's own level.
 void RewriteLogarithms(std::string& text) {
   ReplaceAll(text, "ln(", "f(a;");
-  for (size_t pos = text.find("log("); pos != std::string::npos; pos = text.find("log(")) {
-    size_t open = pos + 3;
-    size_t close = SkipGroupForward(text, open);
-    bool hasBase = false;
-    for (size_t i = open + 1; i < close && !hasBase; ++i) {
-      if (text[i] == '(') {
-        i = SkipGroupForward(text, i);
-      } else {
-        hasBase = text[i] == ';';
-      }
-    }
-    text.replace(pos, 4, hasBase ? "f(" : "f(10;");
-  }
-}
-
-// Puts the argument after each ";" into its own parentheses, so that it stays one operand.
-void WrapSecondArguments(std::string& text) {
+  if (text.find("log(") == std::string::npos) return;
+  // Which groups hold a ";" of their own, by the position of their "(".
+  std::vector<bool> hasBase(text.size(), false);
+  std::vector<size_t> open;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != ';') continue;
-    text.insert(i + 1, "(");
-    size_t j = i + 2;
-    while (j < text.size() && text[j] != ')') {
-      j = text[j] == '(' ? SkipGroupForward(text, j) + 1 : j + 1;
+    if (text[i] == '(') {
+      open.push_back(i);
+    } else if (text[i] == ')') {
+      if (!open.empty()) open.pop_back();
+    } else if (text[i] == ';' && !open.empty()) {
+      hasBase[open.back()] = true;
     }
-    if (j > text.size()) j = text.size();
-    text.insert(j, ")");
-    i = j;  // the scan goes on after the inserted ")"
   }
-}
-
-bool IsWhollyParenthesized(const std::string& text) {
-  return text.size() >= 2 && text.back() == ')' && SkipGroupBackward(text, text.size() - 1) == 0;
-}
-
-void StripOuterParentheses(std::string& text) {
-  text = text.substr(1, text.size() - 2);
-}
-
-void SplitNodeAt(Tprvek_s& node, size_t pos) {
-  char letter = node.text[pos];
-  node.left = NewTreeNode(node.text.substr(0, pos));
-  node.right = NewTreeNode(node.text.substr(pos + 1));
-  node.text.assign(1, letter);
-}
-
-// Visits the leaves of the tree below `root` as it stands now; `visit` may split the leaf it is
-// given. Leaves are independent of each other, so the order does not matter.
-template <class Visit>
-void ForEachLeaf(Tprvek_s& root, Visit visit) {
-  std::vector<Tprvek_s*> pending{&root};
-  while (!pending.empty()) {
-    Tprvek_s* node = pending.back();
-    pending.pop_back();
-    if (node->IsLeaf()) {
-      visit(*node);
-      continue;
+  std::string out;
+  out.reserve(text.size() + text.size() / 4 * 3);
+  for (size_t i = 0; i < text.size();) {
+    if (StartsWith(text, i, "log(")) {
+      out += hasBase[i + 3] ? "f(" : "f(10;";
+      i += 4;
+    } else {
+      out += text[i++];
     }
-    if (node->left) pending.push_back(node->left.get());
-    if (node->right) pending.push_back(node->right.get());
   }
+  text = std::move(out);
 }
 
-// Splits each leaf at its rightmost character outside parentheses that `isSplit` accepts, then
-// splits the text before it again: every operator binds to the left.
-template <class IsSplit>
-void SplitAt(Tprvek_s& root, IsSplit isSplit) {
-  ForEachLeaf(root, [&](Tprvek_s& leaf) {
-    Tprvek_s* node = &leaf;
-    while (node && node->text.size() >= 2 && !IsWhollyParenthesized(node->text)) {
-      const std::string& text = node->text;
-      Tprvek_s* next = nullptr;
-      for (size_t pos = text.size(); pos-- > 0;) {
-        if (text[pos] == ')') {
-          size_t open = SkipGroupBackward(text, pos);
-          if (open == 0 || open == std::string::npos) break;
-          pos = open;  // the loop steps to the character before the "("
-        } else if (isSplit(text[pos])) {
-          SplitNodeAt(*node, pos);
-          next = node->left.get();
-          break;
-        }
+// Puts the argument after each ";" into its own parentheses, so that it stays one operand: up
+// to the ")" that closes the call, jumping over nested groups. The scan goes on after the
+// wrapped argument, so a ";" inside it is left as it is.
+void WrapSecondArguments(std::string& text) {
+  if (text.find(';') == std::string::npos) return;
+  std::string out;
+  out.reserve(text.size() * 3);
+  for (size_t i = 0; i < text.size();) {
+    out += text[i];
+    if (text[i++] != ';') continue;
+    out += '(';
+    size_t j = i;
+    for (int depth = 0; j < text.size(); ++j) {
+      if (text[j] == '(') {
+        ++depth;
+      } else if (text[j] == ')') {
+        if (depth == 0) break;
+        --depth;
       }
-      node = next;
     }
-  });
-}
-
-void SplitAtBinaryOperators(Tprvek_s& root, std::string_view operators) {
-  SplitAt(root, [operators](char c) { return operators.find(c) != std::string_view::npos; });
-}
-
-// The function letters are those after "e": "f" to "p".
-void SplitAtFunctions(Tprvek_s& root) {
-  SplitAt(root, [](char c) { return c > 'e'; });
-}
-
-// Precedence from the weakest to the strongest binding.
-void SplitNode(Tprvek_s& node) {
-  SplitAtBinaryOperators(node, "+-");
-  SplitAtBinaryOperators(node, "*/");
-  SplitAtBinaryOperators(node, "d");
-  SplitAtBinaryOperators(node, "f");
-  SplitAtBinaryOperators(node, ";");
-  SplitAtFunctions(node);
-}
-
-// One pass: every leaf in parentheses loses its outer pair and is split again.
-void ExpandParenthesized(Tprvek_s& root, int& n) {
-  ForEachLeaf(root, [&n](Tprvek_s& leaf) {
-    if (!IsWhollyParenthesized(leaf.text)) return;
-    StripOuterParentheses(leaf.text);
-    --n;
-    SplitNode(leaf);
-  });
+    out.append(text, i, j - i);
+    out += ')';
+    i = j;
+  }
+  text = std::move(out);
 }
 
 bool CheckAfterClosingParenthesis(std::string_view text) {
@@ -272,30 +155,169 @@ bool CheckAfterClosingParenthesis(std::string_view text) {
   return true;
 }
 
-int CountOpenParentheses(std::string_view text) {
-  int n = 0;
-  for (char c : text) n += c == '(';
-  return n;
-}
+// ---- the parse tree ---------------------------------------------------------------------------
 
-// Pushes the tree in post-order (left, right, node) onto the front of the list, releasing the
-// nodes as it goes; the list comes out back to front.
-void EmitPostfix(Node root, TokenList& list) {
-  std::vector<std::pair<Node, bool>> pending;  // node, subtrees already scheduled
-  pending.emplace_back(std::move(root), false);
-  while (!pending.empty()) {
-    if (pending.back().second) {
-      PushToken(list, std::move(pending.back().first->text));
-      pending.pop_back();
-      continue;
+// The parse tree over the rewritten text. A node's text is a range of that text: a leaf holds a
+// piece of it, an inner node the one operator or function letter at which its piece was split,
+// with the piece before the letter in `left` and the piece after it in `right`. Partners of
+// parentheses are found once, so that no step searches for them again.
+class ParseTree {
+ public:
+  explicit ParseTree(std::string text) : text_(std::move(text)) {
+    const size_t n = text_.size();
+    partner_.assign(n, 0);
+    opensBefore_.assign(n + 1, 0);
+    std::vector<std::uint32_t> open;
+    for (size_t i = 0; i < n; ++i) {
+      opensBefore_[i + 1] = opensBefore_[i];
+      if (text_[i] == '(') {
+        open.push_back(static_cast<std::uint32_t>(i));
+        ++opensBefore_[i + 1];
+      } else if (text_[i] == ')' && !open.empty()) {
+        partner_[i] = open.back();
+        open.pop_back();
+      }
     }
-    pending.back().second = true;
-    Node left = std::move(pending.back().first->left);
-    Node right = std::move(pending.back().first->right);
-    if (right) pending.emplace_back(std::move(right), false);
-    if (left) pending.emplace_back(std::move(left), false);
+    nodes_.reserve(n + 1);
+    nodes_.push_back({0, static_cast<std::uint32_t>(n), kNone, kNone});
   }
-}
+
+  // Splits the whole text by precedence, then takes every parenthesised leaf out of its
+  // parentheses and splits it again. False when a group is left that stands right after an
+  // operand, as in "x(2)": no pass would ever take it out of its parentheses.
+  bool Build() {
+    SplitNode(kRoot);
+    std::vector<std::int32_t> pending;
+    CollectLeaves(kRoot, pending);
+    while (!pending.empty()) {
+      const std::int32_t leaf = pending.back();
+      pending.pop_back();
+      if (IsWhollyParenthesized(leaf)) {
+        ++nodes_[leaf].begin;
+        --nodes_[leaf].end;
+        SplitNode(leaf);
+        CollectLeaves(leaf, pending);
+      } else if (OpensIn(leaf) > 0) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // The tokens in post-order (left, right, node), empty texts left out.
+  std::vector<std::string_view> Postfix() const {
+    std::vector<std::string_view> tokens;
+    std::vector<std::pair<std::int32_t, bool>> pending{{kRoot, false}};
+    while (!pending.empty()) {
+      auto [index, expanded] = pending.back();
+      const Node& node = nodes_[index];
+      if (expanded) {
+        pending.pop_back();
+        if (node.end > node.begin) tokens.push_back(TextOf(node));
+        continue;
+      }
+      pending.back().second = true;
+      if (node.right != kNone) pending.emplace_back(node.right, false);
+      if (node.left != kNone) pending.emplace_back(node.left, false);
+    }
+    return tokens;
+  }
+
+ private:
+  static constexpr std::int32_t kNone = -1, kRoot = 0;
+  struct Node {
+    std::uint32_t begin, end;  // the node's text
+    std::int32_t left, right;
+  };
+
+  std::string_view TextOf(const Node& node) const {
+    return std::string_view(text_).substr(node.begin, node.end - node.begin);
+  }
+  bool IsLeaf(std::int32_t index) const {
+    return nodes_[index].left == kNone && nodes_[index].right == kNone;
+  }
+  bool IsWhollyParenthesized(std::int32_t index) const {
+    const Node& node = nodes_[index];
+    return node.end - node.begin >= 2 && text_[node.end - 1] == ')' &&
+           partner_[node.end - 1] == node.begin;
+  }
+  std::uint32_t OpensIn(std::int32_t index) const {
+    return opensBefore_[nodes_[index].end] - opensBefore_[nodes_[index].begin];
+  }
+
+  // Adds the leaves of the subtree below `index`, as it stands now, to `leaves`.
+  void CollectLeaves(std::int32_t index, std::vector<std::int32_t>& leaves) {
+    if (IsLeaf(index)) {
+      leaves.push_back(index);
+      return;
+    }
+    walk_.assign(1, index);
+    while (!walk_.empty()) {
+      const std::int32_t i = walk_.back();
+      walk_.pop_back();
+      if (IsLeaf(i)) {
+        leaves.push_back(i);
+        continue;
+      }
+      if (nodes_[i].left != kNone) walk_.push_back(nodes_[i].left);
+      if (nodes_[i].right != kNone) walk_.push_back(nodes_[i].right);
+    }
+  }
+
+  void SplitNodeAt(std::int32_t index, std::uint32_t pos) {
+    const Node node = nodes_[index];
+    const auto left = static_cast<std::int32_t>(nodes_.size());
+    nodes_.push_back({node.begin, pos, kNone, kNone});
+    nodes_.push_back({pos + 1, node.end, kNone, kNone});
+    nodes_[index] = {pos, pos + 1, left, left + 1};
+  }
+
+  // Splits each leaf below `index` at its rightmost character outside parentheses that
+  // `isSplit` accepts, then splits the piece before it again: every operator binds to the left.
+  // The scan of the piece before goes on where the last one stopped, so a pass reads each
+  // character outside parentheses once.
+  template <class IsSplit>
+  void SplitAt(std::int32_t index, IsSplit isSplit) {
+    leaves_.clear();
+    CollectLeaves(index, leaves_);
+    for (std::int32_t node : leaves_) {
+      while (node != kNone && nodes_[node].end - nodes_[node].begin >= 2 &&
+             !IsWhollyParenthesized(node)) {
+        const std::uint32_t begin = nodes_[node].begin;
+        std::int32_t next = kNone;
+        for (std::uint32_t pos = nodes_[node].end; pos-- > begin;) {
+          const char c = text_[pos];
+          if (c == ')') {
+            if (partner_[pos] <= begin) break;  // the group reaches the piece's start
+            pos = partner_[pos];                // the loop steps to the character before the "("
+          } else if (isSplit(c)) {
+            SplitNodeAt(node, pos);
+            next = nodes_[node].left;
+            break;
+          }
+        }
+        node = next;
+      }
+    }
+  }
+
+  // Precedence from the weakest to the strongest binding; the function letters are those after
+  // "e": "f" to "p".
+  void SplitNode(std::int32_t index) {
+    SplitAt(index, [](char c) { return c == '+' || c == '-'; });
+    SplitAt(index, [](char c) { return c == '*' || c == '/'; });
+    SplitAt(index, [](char c) { return c == 'd'; });
+    SplitAt(index, [](char c) { return c == 'f'; });
+    SplitAt(index, [](char c) { return c == ';'; });
+    SplitAt(index, [](char c) { return c > 'e'; });
+  }
+
+  std::string text_;
+  std::vector<std::uint32_t> partner_;      // of each ")", the position of its "("
+  std::vector<std::uint32_t> opensBefore_;  // the number of "(" before each position
+  std::vector<Node> nodes_;
+  std::vector<std::int32_t> leaves_, walk_;  // scratch of SplitAt and CollectLeaves
+};
 
 }  // namespace
 
@@ -361,31 +383,19 @@ bool ParseExpression(std::string_view text, TokenList& list) {
   // A ")" that closes nothing is rejected before any step looks for a partner parenthesis.
   if (text.empty() || !CheckSymbols(text) || !ClosesOnlyOpened(text)) return false;
 
-  std::string work(text);
-  if (work[0] == '-') work.insert(0, "0");
-  InsertLeadingZeros(work);
-  InsertImplicitMultiplication(work);  // before "x" becomes "c"
+  std::string work = InsertZerosAndProducts(text);  // before "x" becomes "c"
   for (auto [name, letter] : kLetters) ReplaceAll(work, name, letter);
   RewriteLogarithms(work);  // after "e" became "a", which the base of "ln(" is
   WrapSecondArguments(work);
-
-  Node root = NewTreeNode(work);
-  SplitNode(*root);
   if (!CheckAfterClosingParenthesis(work)) return false;
-  // Each pass removes the outer pair of every parenthesised leaf; a pass that removes none
-  // while pairs remain means a group stands right after an operand, as in "x(2)".
-  int n = CountOpenParentheses(work);
-  while (n > 0) {
-    int before = n;
-    ExpandParenthesized(*root, n);
-    if (n == before) return false;
-  }
 
-  TokenList tokens;
-  NewTokenList(tokens);
-  EmitPostfix(std::move(root), tokens);
-  ReverseTokenList(tokens);
-  if (!CheckOperandCount(CopyTokenList(tokens))) return false;
-  list = std::move(tokens);
+  ParseTree tree(std::move(work));
+  if (!tree.Build()) return false;
+  const std::vector<std::string_view> postfix = tree.Postfix();
+  if (!CheckOperandCount(postfix)) return false;
+  NewTokenList(list);
+  for (auto token = postfix.rbegin(); token != postfix.rend(); ++token) {
+    PushToken(list, std::string(*token));
+  }
   return true;
 }

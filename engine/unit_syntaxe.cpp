@@ -37,28 +37,45 @@ bool IsOperand(std::string_view token) {
   return TryStrToFloat(token, value);
 }
 
+namespace {
+
+// The depth of the value stack after `token`, or -1 when the token finds too few values or is
+// no token of the vocabulary.
+int DepthAfter(std::string_view token, int depth) {
+  switch (ClassifyToken(token)) {
+    case TokenKind::Operand:
+      return depth + 1;
+    case TokenKind::Separator:
+      return depth;
+    case TokenKind::Unary:
+      return depth < 1 ? -1 : depth;
+    case TokenKind::Binary:
+      return depth < 2 ? -1 : depth - 1;
+    case TokenKind::Unknown:
+      break;
+  }
+  return -1;
+}
+
+}  // namespace
+
 bool CheckOperandCount(TokenList list) {
   // Counting alone would accept lists that pop an empty stack ("+" before its operands) or
   // hold a text that is no token; following the stack depth rejects both. What is left of the
   // list is released on return.
   int depth = 0;
   while (list.Exists() && list.First()->next) {
-    switch (ClassifyToken(PopToken(list))) {
-      case TokenKind::Operand:
-        ++depth;
-        break;
-      case TokenKind::Separator:
-        break;
-      case TokenKind::Unary:
-        if (depth < 1) return false;
-        break;
-      case TokenKind::Binary:
-        if (depth < 2) return false;
-        --depth;
-        break;
-      case TokenKind::Unknown:
-        return false;
-    }
+    depth = DepthAfter(PopToken(list), depth);
+    if (depth < 0) return false;
+  }
+  return depth == 1;
+}
+
+bool CheckOperandCount(std::span<const std::string_view> tokens) {
+  int depth = 0;
+  for (std::string_view token : tokens) {
+    depth = DepthAfter(token, depth);
+    if (depth < 0) return false;
   }
   return depth == 1;
 }

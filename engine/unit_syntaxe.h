@@ -1,6 +1,7 @@
 // Operand and operand-count checks on postfix token lists, shared by both engine variants.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "engine/unit_typy.h"
@@ -23,3 +24,6 @@ bool IsOperand(std::string_view token);
 // value, no operator finds fewer values than it takes and every token belongs to the
 // vocabulary, so that evaluating the list can never run out of values.
 bool CheckOperandCount(TokenList list);
+
+// The same check on tokens in order, without a list.
+bool CheckOperandCount(std::span<const std::string_view> tokens);

@@ -1,14 +1,10 @@
 #include "exercises/unit_frmFceTest.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <exception>
-#include <memory>
 
-#include "platform/paths.h"
 #include "platform/sysutils.h"
+#include "platform/textfile.h"
 #include "platform/timers.h"
 
 TfrmFceTest* frmFceTest = nullptr;
@@ -52,12 +48,6 @@ std::int64_t ClockNow() {
 int TextLength(std::string_view utf8) {
   return static_cast<int>(
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-[[noreturn]] void RaiseFileError(const char* what, const std::string& path, int error) {
-  throw EInOutError(std::string(what) + " \"" + ExpandFileName(path) + "\". " +
-                        std::strerror(error ? error : EIO),
-                    error);
 }
 
 }  // namespace
@@ -117,37 +107,6 @@ QuestionFields SplitQuestionLine(std::string_view line) {
     line.remove_prefix(bar + 1);
   }
   return fields;
-}
-
-std::vector<std::string> SplitFileLines(std::string_view content) {
-  std::vector<std::string> lines;
-  while (!content.empty()) {
-    const auto end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    if (end == std::string_view::npos) break;
-    content.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
-std::string PickLine(const std::vector<std::string>& lines, int number) {
-  if (number < 1 || number > static_cast<int>(lines.size())) return {};
-  return lines[number - 1];
-}
-
-std::vector<std::string> ReadTextFileLines(const std::string& path) {
-  const std::string name = NormalizePath(path);
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "rb"), std::fclose);
-  if (!file) RaiseFileError("Cannot open file", path, errno);
-  std::string content;
-  char buffer[4096];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, got);
-  // A folder opens on Linux and fails only here.
-  if (std::ferror(file.get())) RaiseFileError("Cannot read file", path, errno);
-  return SplitFileLines(content);
 }
 
 // ---- drawing ----------------------------------------------------------------------------------
@@ -227,8 +186,7 @@ void TfrmFceTest::Akce(TObject*) {
       QuestionSet[i].count = 0;
     }
     for (int i = 1; i <= 10; ++i) {
-      QuestionSet[i].count =
-          static_cast<int>(ReadTextFileLines("./test/" + FileNames[QuestionSet[i].file]).size());
+      QuestionSet[i].count = CountTextFileLines("./test/" + FileNames[QuestionSet[i].file]);
     }
   } catch (...) {
     // Without the line counts of all ten files no question can be drawn: the test stays shut
@@ -275,8 +233,8 @@ void TfrmFceTest::PutQuestion() {
 
     const QuestionSetEntry& set = QuestionSet[QuestionNo];
     const int lineNo = Random(set.count) + 1;
-    const std::string line = PickLine(ReadTextFileLines("./test/" + FileNames[set.file]), lineNo);
-    const QuestionFields fields = SplitQuestionLine(Cp1250ToUtf8(line));
+    const QuestionFields fields =
+        SplitQuestionLine(ReadCp1250FileLine("./test/" + FileNames[set.file], lineNo));
 
     int x = 48;
     if (!fields[0].empty()) {

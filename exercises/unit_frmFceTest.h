@@ -62,18 +62,6 @@ using QuestionFields = std::array<std::string, 9>;
 // empty. Text after the ninth bar is ignored; blanks are kept.
 QuestionFields SplitQuestionLine(std::string_view line);
 
-// The lines of a text file's content; a line ends with LF or CR LF, and a last line without an
-// end counts too. Empty content has no lines.
-std::vector<std::string> SplitFileLines(std::string_view content);
-
-// Line `number` (counted from 1) of `lines`, as reading that many lines keeps the last one
-// read: past the end it is empty.
-std::string PickLine(const std::vector<std::string>& lines, int number);
-
-// The lines of the text file at `path`, still in the file's code page. Raises EInOutError
-// when the file cannot be opened or read.
-std::vector<std::string> ReadTextFileLines(const std::string& path);
-
 // ---- drawing ----------------------------------------------------------------------------------
 
 // The order of the question files: entry i (1 to 10) takes draw() (1 to 10); while an earlier

@@ -420,7 +420,9 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
   terminated_ = true;
-  if (running_) QApplication::quit();
+  // quit() would first ask every window to close, and the main window answers a close by
+  // asking the exit question again; exit() leaves every running loop at once.
+  if (running_) QCoreApplication::exit(0);
 }
 
 void TApplication::ProcessMessages() {

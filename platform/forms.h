@@ -185,6 +185,8 @@ class TApplication : public TComponent {
 
   // Runs the message loop until Terminate.
   void Run();
+  // Ends the message loop (and any loop running inside it, as a message box's) at once,
+  // without asking the windows to close.
   void Terminate();
   bool Terminated() const { return terminated_; }
   void ProcessMessages();

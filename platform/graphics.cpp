@@ -1,9 +1,11 @@
 #include "platform/graphics.h"
 
 #include <strings.h>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <cerrno>
@@ -423,7 +425,10 @@ void TPicture::LoadFromFile(const std::string& fileName) {
   if (jpeg) {
     decoded = DecodeJpeg(data, path);
   } else {
-    decoded = QImage::fromData(data);
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer);
+    if (const QSize size = reader.size(); size.isValid()) CheckPictureSize(size, path);
+    decoded = reader.read();
     if (decoded.isNull()) throw EInvalidGraphic("Invalid picture data in \"" + path + "\"");
   }
   canvas_.reset();

@@ -2,6 +2,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <string>
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
@@ -76,12 +77,28 @@ QSize ReadJpegSize(const QByteArray& data, const std::string& name) {
   return size;
 }
 
+void CheckPictureSize(QSize size, const std::string& name) {
+  if (size.isEmpty()) {
+    throw EInvalidGraphic("Invalid picture size in \"" + name + "\"");
+  }
+  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+      qint64{size.width()} * size.height() > kMaxPicturePixels) {
+    throw EInvalidGraphic("The picture \"" + name +
+                          "\" is too large: " + std::to_string(size.width()) + " x " +
+                          std::to_string(size.height()) + " pixels");
+  }
+}
+
 QImage DecodeJpeg(const QByteArray& data, const std::string& name) {
   QSize size = ReadJpegSize(data, name);
-  if (size.isEmpty() || size.width() > 20000 || size.height() > 20000) {
-    Raise(name, "unsupported picture size");
-  }
+  CheckPictureSize(size, name);
+  // Without memory for the pixels the image is null, and libjpeg must not write into it.
   QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) {
+    throw EInvalidGraphic("Not enough memory for the picture \"" + name +
+                          "\": " + std::to_string(size.width()) + " x " +
+                          std::to_string(size.height()) + " pixels");
+  }
   char message[JMSG_LENGTH_MAX];
   if (!Decompress(data, true, &image, &size, message)) Raise(name, message);
   return image;

@@ -398,12 +398,40 @@ void TEdit::WidgetMousePress(QMouseEvent* event) {
   TWinControl::WidgetMousePress(event);
 }
 
+namespace {
+
+// Characters that a line edit shows as nothing or as a blank: control and format characters,
+// line and paragraph separators.
+bool IsInvisible(QChar c) {
+  switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 void TEdit::UserEdited(const QString& typed) {
-  QString t = typed;
+  // What the user sees is what the page reads: invisible characters, typed or pasted, are left
+  // out, and the caret keeps its place among the rest.
+  QString t;
+  t.reserve(typed.size());
+  int cursor = edit_->cursorPosition();
+  for (qsizetype i = 0; i < typed.size(); ++i) {
+    if (!IsInvisible(typed[i])) {
+      t += typed[i];
+    } else if (i < edit_->cursorPosition()) {
+      --cursor;
+    }
+  }
   if (charCase_ == TEditCharCase::ecLowerCase) t = t.toLower();
   if (charCase_ == TEditCharCase::ecUpperCase) t = t.toUpper();
   if (t != typed) {
-    int cursor = edit_->cursorPosition();
     QSignalBlocker block(edit_);
     edit_->setText(t);
     edit_->setCursorPosition(cursor);

@@ -2,10 +2,12 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -39,6 +41,27 @@ Decimal15 ToDecimal15(double magnitude) {
   const char* e = std::strchr(buf, 'e');
   d.exponent = std::atoi(e + 1);
   return d;
+}
+
+// The decimal exponent of the first non-zero digit of a numeral as TryStrToFloat normalises it
+// ("-123.4e5" gives 7, "0.001e-2" gives -5); a numeral without one gives the lowest value. The
+// exponent's own digits are read saturated, far beyond the double range.
+std::int64_t LeadingDecimalExponent(std::string_view norm) {
+  constexpr std::int64_t kFar = 1'000'000'000;
+  const size_t e = std::min(norm.find('e'), norm.size());
+  const std::string_view mantissa = norm.substr(0, e);
+  const size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return std::numeric_limits<std::int64_t>::min();
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  // Places of the first significant digit above the point (negative below it).
+  std::int64_t leading = first < point ? static_cast<std::int64_t>(point - first) - 1
+                                       : -static_cast<std::int64_t>(first - point);
+  std::int64_t exponent = 0;
+  size_t i = e + 1;
+  const bool negative = i < norm.size() && norm[i] == '-';
+  if (i < norm.size() && (norm[i] == '-' || norm[i] == '+')) ++i;
+  for (; i < norm.size(); ++i) exponent = std::min(exponent * 10 + (norm[i] - '0'), kFar);
+  return leading + (negative ? -exponent : exponent);
 }
 
 [[noreturn]] void RaiseNoFloat(std::string_view text) {
@@ -124,10 +147,9 @@ bool TryStrToFloat(std::string_view text, double& value) {
   auto res = std::from_chars(norm.data(), norm.data() + norm.size(), v);
   if (res.ec == std::errc::result_out_of_range) {
     // from_chars reports both ends of the range; only overflow is an error, a value too small
-    // for a double reads as zero.
-    size_t e = norm.find('e');
-    long exp10 = e == std::string::npos ? 0 : std::strtol(norm.c_str() + e + 1, nullptr, 10);
-    if (exp10 > 0) return false;
+    // for a double reads as zero. Which end it is follows from where the first significant
+    // digit stands, whether the numeral has an exponent or a long run of digits.
+    if (LeadingDecimalExponent(norm) >= 0) return false;
     v = norm[0] == '-' ? -0.0 : 0.0;
   } else if (res.ec != std::errc() || res.ptr != norm.data() + norm.size()) {
     return false;
@@ -309,30 +331,58 @@ std::string FormatLongTime(std::int64_t milliseconds) {
 
 namespace {
 
-std::string Convert(std::string_view text, const char* to, const char* from) {
+// Converts with iconv; false when some input cannot be converted, `bad` then its offset.
+bool Convert(std::string_view text, const char* to, const char* from, std::string& out,
+             size_t& bad) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1))
     throw EConvertError("no conversion from " + std::string(from));
   std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
-  std::string out(text.size() * 4 + 16, '\0');
+  out.assign(text.size() * 4 + 16, '\0');
   char* in = const_cast<char*>(text.data());
   size_t inLeft = text.size();
   char* dst = out.data();
   size_t outLeft = out.size();
   while (inLeft > 0) {
     if (iconv(cd, &in, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1)) {
-      throw EConvertError("'" + std::string(text) + "' cannot be converted to " + to);
+      bad = static_cast<size_t>(in - text.data());
+      out.clear();
+      return false;
     }
   }
   out.resize(out.size() - outLeft);
-  return out;
+  return true;
+}
+
+std::string HexByte(char c) {
+  char buf[4];
+  std::snprintf(buf, sizeof buf, "%02X", static_cast<unsigned char>(c));
+  return buf;
 }
 
 }  // namespace
 
-std::string Cp1250ToUtf8(std::string_view text) {
-  return Convert(text, "UTF-8", "CP1250");
+bool TryCp1250ToUtf8(std::string_view text, std::string& utf8, size_t& bad) {
+  return Convert(text, "UTF-8", "CP1250", utf8, bad);
 }
+
+// The messages name the offending byte, never the text: it may be long and is no UTF-8.
+std::string Cp1250ToUtf8(std::string_view text) {
+  std::string out;
+  size_t bad = 0;
+  if (!TryCp1250ToUtf8(text, out, bad)) {
+    throw EConvertError("The byte $" + HexByte(text[bad]) + " at position " +
+                        std::to_string(bad + 1) + " is no character of code page 1250");
+  }
+  return out;
+}
+
 std::string Utf8ToCp1250(std::string_view text) {
-  return Convert(text, "CP1250", "UTF-8");
+  std::string out;
+  size_t bad = 0;
+  if (!Convert(text, "CP1250", "UTF-8", out, bad)) {
+    throw EConvertError("The character at position " + std::to_string(bad + 1) + " (byte $" +
+                        HexByte(text[bad]) + ") cannot be written in code page 1250");
+  }
+  return out;
 }

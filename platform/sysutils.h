@@ -108,7 +108,10 @@ std::string FormatLongTime(std::int64_t milliseconds);
 
 // ---- code page 1250 ---------------------------------------------------------------------------
 
-// Decodes code page 1250 text (characters 150 and 151 are the en and em dash).
+// Decodes code page 1250 text (characters 150 and 151 are the en and em dash); raises
+// EConvertError naming the first byte that the code page does not define.
 std::string Cp1250ToUtf8(std::string_view text);
+// The same without raising: false for such a byte, `bad` then its offset.
+bool TryCp1250ToUtf8(std::string_view text, std::string& utf8, size_t& bad);
 // Encodes UTF-8 text in code page 1250; raises EConvertError for a character it cannot hold.
 std::string Utf8ToCp1250(std::string_view text);

@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev libxrandr-dev libx11-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libmuparser-dev
   clang clang-format libclang-rt-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils libxtst-dev
   fonts-dejavu-core fonts-liberation2
 )
 

@@ -93,6 +93,32 @@ void MuparserEvaluation(benchmark::State& state, const char* text) {
   }
 }
 
+// Texts as long as an edit takes (32767 characters): "(-(-(…x…)))" and a flat chain.
+std::string Nested32k() {
+  std::string text;
+  const int levels = (32767 - 1) / 3;
+  for (int i = 0; i < levels; ++i) text += "(-";
+  text += "x";
+  text.append(levels, ')');
+  return text;
+}
+
+std::string Flat32k() {
+  std::string text = "x";
+  const std::string link = "+2,5*x-x/3";
+  while (text.size() + link.size() <= 32767) text += link;
+  return text;
+}
+
+void Parse32k(benchmark::State& state, std::string (*make)()) {
+  const std::string text = make();
+  for (auto _ : state) {
+    TokenList list;
+    if (!ParseExpression(text, list)) state.SkipWithError("not parsed");
+    benchmark::DoNotOptimize(list);
+  }
+}
+
 void WholeGraph(benchmark::State& state) {
   TImage image(nullptr);
   image.SetBounds(0, 0, 337, 337);
@@ -150,6 +176,10 @@ int main(int argc, char** argv) {
         ->Repetitions(5);
   }
   benchmark::RegisterBenchmark("graph_337", WholeGraph)->MinTime(0.1)->Repetitions(5);
+  benchmark::RegisterBenchmark("parse_32k_nested", Parse32k, Nested32k)
+      ->MinTime(0.1)
+      ->Repetitions(5);
+  benchmark::RegisterBenchmark("parse_32k_flat", Parse32k, Flat32k)->MinTime(0.1)->Repetitions(5);
 
   Collector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
@@ -176,6 +206,11 @@ int main(int argc, char** argv) {
   if (n > 0) std::printf("BENCH engine_vs_muparser %.2f x\n", std::exp(logSum / n));
   if (collector.times.count("graph_337")) {
     std::printf("BENCH graph_337_ms %.4f ms\n", collector.Median("graph_337") / 1e6);
+  }
+  for (const char* name : {"parse_32k_nested", "parse_32k_flat"}) {
+    if (collector.times.count(name)) {
+      std::printf("BENCH %s_ms %.4f ms\n", name, collector.Median(name) / 1e6);
+    }
   }
   benchmark::Shutdown();
   return 0;

@@ -155,6 +155,13 @@ TEST_F(GrafTest, BreaksAtAsymptotesAndUndefinedPoints) {
   Draw("1/x", kRed);
   EXPECT_EQ(Count(kRed, 159, 161, 0, 150), 0);
   EXPECT_EQ(Count(kRed, 159, 161, 170, 336), 0);
+  // A pole that no column samples: x = 0,025 lies between columns 160 and 161, where y is -40
+  // and 40, both near enough to be joined. Only the sign change of the denominator breaks the
+  // curve there; a joining line would cross every row.
+  Draw("1/(x-0,025)", kRed);
+  EXPECT_EQ(Count(kRed, 159, 162, 10, 310), 0);
+  EXPECT_GT(Count(kRed, 0, 158), 0);
+  EXPECT_GT(Count(kRed, 163, 336), 0);
 
   Draw("odm(2;x)", kRed);
   EXPECT_EQ(Count(kRed, 0, 159), 0);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/unit_graf_parse.h"
 #include "engine/unit_syntaxe.h"
 #include "token_text.h"
@@ -27,6 +29,9 @@ TEST(IsOperand, TakesConstantsVariablesAndNumbersWithAComma) {
   for (const char* token : {"", "2.5", "2,5,3", "bb", "2b", "cc", "d", "+", ";", ","}) {
     EXPECT_FALSE(IsOperand(token)) << token;
   }
+  // A number beyond the double range is no number, not zero.
+  EXPECT_FALSE(IsOperand("1" + std::string(400, '0')));
+  EXPECT_FALSE(IsOperand(std::string(32767, '9')));
 }
 
 TEST(CheckOperandCount, FollowsTheStackDepth) {

@@ -78,6 +78,7 @@ class ElemPrehledTest : public ExerciseTest {
     EXPECT_FALSE(Shows("resu" + item.Suffix()));
     EXPECT_EQ(Box(item)->Font().Color(), clGreen);
     EXPECT_EQ(Focused(), "popis" + std::to_string(item.part));
+    EXPECT_TRUE(Get("btnu" + item.Suffix())->Enabled()) << "the pencil stays enabled";
   }
   // Wrong: cross, the rectangle and the right number with its full stop, red; the focus on that
   // number on the first tab, on the instructions elsewhere.
@@ -91,6 +92,7 @@ class ElemPrehledTest : public ExerciseTest {
     EXPECT_EQ(Box(item)->Font().Color(), clRed);
     EXPECT_EQ(Focused(),
               item.part == 1 ? "resu" + item.Suffix() : "popis" + std::to_string(item.part));
+    EXPECT_TRUE(Get("btnu" + item.Suffix())->Enabled()) << "the pencil stays enabled";
   }
   void ExpectLocked(const Item& item) {
     EXPECT_TRUE(Box(item)->ReadOnly()) << item.Box();
@@ -177,6 +179,12 @@ TEST_F(ElemPrehledTest, CheckAllMarksEveryItemOfItsTabOnly) {
     // Where the check of the last item left it.
     const Item last{p, static_cast<char>('a' + kAnswers[p - 1].size() - 1), ""};
     EXPECT_EQ(Focused(), p == 1 ? "resu" + last.Suffix() : "popis" + std::to_string(p));
+    EXPECT_TRUE(Get(kCheckAll[p - 1])->Enabled()) << "\"ověř vše\" stays enabled";
+    for (const Item& item : items) {
+      if (item.part == p) {
+        EXPECT_TRUE(Get("btnu" + item.Suffix())->Enabled()) << item.Box();
+      }
+    }
     // A second round compares the same locked texts: the same verdicts.
     Click(kCheckAll[p - 1]);
     EXPECT_TRUE(Shows("faja_" + first.Suffix()));

@@ -19,6 +19,7 @@
 #include "exercises/unit_frmFceTest.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 #include "tests/shell/program_fixture.h"
 
 namespace {
@@ -39,52 +40,6 @@ TEST(QuestionLine, SplitsIntoNineFields) {
       {" a |||| 2 |", {" a ", "", "", "", " 2 ", "", "", "", ""}},  // blanks are kept
   };
   for (const auto& c : cases) EXPECT_EQ(SplitQuestionLine(c.line), c.fields) << c.line;
-}
-
-TEST(QuestionFile, LinesEndWithLfOrCrLf) {
-  using Lines = std::vector<std::string>;
-  const struct {
-    const char* content;
-    Lines lines;
-  } cases[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\n", {"a"}},
-      {"a\nb", {"a", "b"}},
-      {"a\r\nb\r\n", {"a", "b"}},
-      {"\n", {""}},
-      {"a\n\nb\n", {"a", "", "b"}},  // an empty line counts
-      {"a\r\n\r\n", {"a", ""}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SplitFileLines(c.content), c.lines) << c.content;
-}
-
-TEST(QuestionFile, PickingALinePastTheEndGivesAnEmptyLine) {
-  const std::vector<std::string> lines = {"first", "second", "third"};
-  const struct {
-    int number;
-    const char* line;
-  } cases[] = {{1, "first"}, {2, "second"}, {3, "third"}, {4, ""}, {0, ""}};
-  for (const auto& c : cases) EXPECT_EQ(PickLine(lines, c.number), c.line) << c.number;
-  EXPECT_EQ(PickLine({}, 1), "") << "a file of no lines";
-}
-
-TEST(QuestionFile, ReadingFailsWithAnInputOutputErrorNamingTheFile) {
-  QTemporaryDir dir;
-  const std::string folder = dir.path().toStdString();
-  QFile file(dir.path() + "/q.txt");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("a|\r\nb|\r\n");
-  file.close();
-  EXPECT_EQ(ReadTextFileLines(folder + "/q.txt"), (std::vector<std::string>{"a|", "b|"}));
-  for (const std::string& path : {folder + "/missing.txt", folder}) {
-    try {
-      ReadTextFileLines(path);
-      ADD_FAILURE() << path << " was read";
-    } catch (const EInOutError& e) {
-      EXPECT_NE(e.Message().find(ExpandFileName(path)), std::string::npos) << e.Message();
-    }
-  }
 }
 
 // ---- drawing ----------------------------------------------------------------------------------
@@ -761,6 +716,28 @@ TEST_F(TestPageTest, AQuestionThatCannotBePutIsReportedOnceAndSkipped) {
   }
 }
 
+// A byte that code page 1250 does not define, in a long line: a short message that names the
+// file and the line, and the test goes on.
+TEST_F(TestPageTest, ABadByteInAQuestionIsReportedShortlyByFileAndLine) {
+  for (int i = 1; i <= 10; ++i) {
+    QFile f(QString::fromStdString("test/test" + std::to_string(i) + ".txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const std::string line = "Ot\xe1zka " + std::string(1 << 20, 'x') + "\x81||||4|3|5|22|0|";
+    f.write(line.data(), static_cast<qint64>(line.size()));
+  }
+  OpenTest();
+  ASSERT_EQ(boxes.size(), 1u);
+  const std::string& text = boxes[0].text;
+  EXPECT_LT(text.size(), 200u) << text.substr(0, 200);
+  EXPECT_EQ(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString(), text)
+      << "valid UTF-8";
+  EXPECT_NE(text.find("line 1 of file \""), std::string::npos) << text;
+  EXPECT_NE(text.find("/test/test"), std::string::npos) << text;
+  EXPECT_EQ(Page()->btnRes->Caption(), "další") << "the question is skipped";
+  Press();
+  EXPECT_EQ(boxes.size(), 2u) << "the next question is reported the same way";
+}
+
 TEST_F(TestPageTest, AMissingMarkPictureLeavesTheReportWhole) {
   AllFiles(kQuestion);
   std::filesystem::remove("test/v1.jpg");
@@ -810,7 +787,9 @@ TEST(ShippedQuestions, EveryLineIsAWholeQuestionThatFitsThePage) {
   for (int n = 1; n <= 10; ++n) {
     const std::string file = "test/test" + std::to_string(n) + ".txt";
     SCOPED_TRACE(file);
-    const std::vector<std::string> lines = ReadTextFileLines(file);
+    std::vector<std::string> lines;
+    TextFileReader reader(file);
+    for (std::string raw; reader.ReadLine(raw);) lines.push_back(raw);
     EXPECT_GE(lines.size(), 8u);
     for (const std::string& raw : lines) {
       const std::string line = Cp1250ToUtf8(raw);

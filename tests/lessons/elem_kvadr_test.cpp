@@ -91,6 +91,7 @@ TEST_F(ElemKvadrTest, PropertiesVisibilityAndExpressionFollowTheParameters) {
     EXPECT_EQ(page->par06_sudost->Caption(), k.parity);
     EXPECT_EQ(page->hodnota_A->Color(), k.quadratic ? 0xC0DCC0 : 0xF0CAA6);
     EXPECT_EQ(page->hodnota_B->Color(), 0xC0DCC0);
+    EXPECT_EQ(page->hodnota_C->Color(), 0xC0DCC0) << "c never changes colour";
     EXPECT_EQ(Live()->DrawnExpression(), k.drawn);
     EXPECT_EQ(Live()->DrawnColour(), k.quadratic ? 255 : 0xFF5B5B);
   }

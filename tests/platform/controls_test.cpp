@@ -1,8 +1,11 @@
 // The class library's behaviour that the pages rely on: text writes and change events, form
 // events, stacking and clicks, the loader, message boxes and the error handler.
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -152,6 +155,67 @@ TEST_F(ControlsTest, TypedTextFiresChangeAndLowerCaseEditsLowerIt) {
   QTest::keyClicks(f->Edit1->LineEdit(), "Sin(X)");
   EXPECT_EQ(f->Edit1->Text(), "sin(x)");
   EXPECT_EQ(f->log.back(), "change2 echo sin(x)");
+}
+
+// A line edit shows control and format characters as nothing or as a blank, so a pasted "5"
+// and DEL looked like "5" while the page read something else: they never get in, however they
+// come, in edits and masked edits alike.
+TEST_F(ControlsTest, SingleLineEditsTakeNoInvisibleCharacters) {
+  TfrmFixture* f = Make();
+  auto* masked = new TMaskEdit(f);
+  masked->SetParent(f);
+  const std::vector<std::pair<const char*, std::function<void(QLineEdit*)>>> ways = {
+      {"paste",
+       [](QLineEdit* e) {
+         QApplication::clipboard()->setText(QString::fromUtf8("5\x7f"));
+         e->paste();
+       }},
+      {"paste of many",
+       [](QLineEdit* e) {
+         QApplication::clipboard()->setText(QString::fromUtf8("\t5\u200b\r\n\u2028\x01"));
+         e->paste();
+       }},
+      {"input method",
+       [](QLineEdit* e) {
+         QInputMethodEvent commit;
+         commit.setCommitString(QString::fromUtf8("5\u00ad\x1b"));
+         QApplication::sendEvent(e, &commit);
+       }},
+      {"drop",
+       [](QLineEdit* e) {
+         QMimeData data;
+         data.setText(
+             QString::fromUtf8("\x7f"
+                               "5"
+                               "\x7f"));
+         QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+         QApplication::sendEvent(e, &enter);
+         QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+         QApplication::sendEvent(e, &drop);
+       }},
+  };
+  for (TEdit* edit : {f->Edit2, static_cast<TEdit*>(masked)}) {
+    for (const auto& [name, put] : ways) {
+      SCOPED_TRACE(std::string(edit->ClassName()) + " " + name);
+      edit->SetText("");
+      f->log.clear();
+      QLineEdit* line = edit->LineEdit();
+      line->setFocus();
+      put(line);
+      EXPECT_EQ(edit->Text(), "5");
+      EXPECT_EQ(line->text().toStdString(), "5");
+      EXPECT_EQ(line->cursorPosition(), 1);
+      if (edit == f->Edit2) {
+        EXPECT_EQ(f->log, (std::vector<std::string>{"change2 5"}));
+      }
+      // Nothing but an invisible character changes nothing.
+      f->log.clear();
+      QApplication::clipboard()->setText(QString::fromUtf8("\x7f"));
+      line->paste();
+      EXPECT_EQ(edit->Text(), "5");
+      EXPECT_TRUE(f->log.empty());
+    }
+  }
 }
 
 TEST_F(ControlsTest, FormEventsRunInOrderAndAnErrorInOneDoesNotStopTheOthers) {

@@ -1,7 +1,13 @@
 // Colours, fonts, the canvas, pictures and their load errors, display settings.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fstream>
 
 #include "platform/display.h"
 #include "platform/extctrls.h"
@@ -138,6 +144,76 @@ TEST_F(PictureFiles, LoadErrorsRaiseAndKeepThePreviousPicture) {
     EXPECT_EQ(ex.Message(), "Cannot open file \"" + ExpandFileName("img/BIG/nikde/p1a_big.jpg") +
                                 "\". No such file or directory");
   }
+}
+
+// Pictures beyond the sizes any screen shows are refused from their header, before memory is
+// taken for their pixels; the previous picture stays.
+TEST_F(PictureFiles, PicturesBeyondASaneSizeAreRefused) {
+  QImage wide(kMaxPictureSide + 1, 1, QImage::Format_RGB32);
+  wide.fill(Qt::white);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(wide.save(&buffer, "PNG"));
+  Write("wide.png", png);
+  const struct {
+    const char* file;
+    QByteArray data;
+    const char* size;
+  } cases[] = {
+      {"huge.jpg", JpegDeclaringSize(19999, 19999), "19999 x 19999"},
+      {"huger.jpg", JpegDeclaringSize(20001, 20001), "20001 x 20001"},
+      {"tall.jpg", JpegDeclaringSize(10, kMaxPictureSide + 1), "10 x 16385"},
+      {"many.jpg", JpegDeclaringSize(8000, 5001), "8000 x 5001"},  // just over 40 megapixels
+      {"wide.png", png, "16385 x 1"},
+  };
+  TPicture pic;
+  pic.LoadFromFile(Path("good.jpg"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    Write(c.file, c.data);
+    try {
+      pic.LoadFromFile(Path(c.file));
+      ADD_FAILURE() << "loaded";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_EQ(e.Message(),
+                "The picture \"" + Path(c.file) + "\" is too large: " + c.size + " pixels");
+    }
+    EXPECT_EQ(pic.Width(), 40);
+    EXPECT_EQ(pic.Image().pixelColor(5, 5).green(), 200);
+  }
+}
+
+// Memory for a picture of a sane size can still run out: the decoder raises the picture error
+// instead of writing through the missing pixels. Run in a child process whose address space is
+// limited; a sanitised build reserves too much address space for that.
+TEST_F(PictureFiles, PixelsThatCannotBeAllocatedRaiseThePictureError) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitiser's shadow memory needs the address space";
+#else
+  const QByteArray jpeg = JpegDeclaringSize(6000, 6000);  // 144 MB of pixels
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (64 << 20);
+    const rlimit r{limit, limit};
+    if (setrlimit(RLIMIT_AS, &r) != 0) _exit(4);
+    try {
+      DecodeJpeg(jpeg, "big.jpg");
+    } catch (const EInvalidGraphic& e) {
+      _exit(e.Message().rfind("Not enough memory for the picture \"big.jpg\"", 0) == 0 ? 0 : 1);
+    } catch (...) {
+      _exit(2);
+    }
+    _exit(3);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child died of signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+#endif
 }
 
 TEST_F(PictureFiles, BackslashesSeparateFolders) {

@@ -83,6 +83,38 @@ TEST(StrToFloat, RejectedTextsRaiseTheConversionError) {
   }
 }
 
+// Overflow is an error and underflow reads as zero, whether the magnitude comes from the
+// exponent or from the run of digits.
+TEST(StrToFloat, TheDoubleRangeHoldsHoweverTheNumeralIsWritten) {
+  const std::string zeros400(400, '0');
+  const std::string beyond[] = {
+      "1" + zeros400,
+      "-1" + zeros400 + ",5",
+      std::string(32767, '9'),
+      "1" + std::string(300, '0') + "e9",
+      "0," + zeros400 + "1e800",
+      "1e99999999999999999999",
+  };
+  for (const std::string& text : beyond) {
+    double v = 0;
+    EXPECT_FALSE(TryStrToFloat(text, v)) << text.substr(0, 40);
+    EXPECT_THROW(StrToFloat(text), EConvertError) << text.substr(0, 40);
+  }
+  const struct {
+    double value;
+    std::string text;
+  } within[] = {
+      {1.0, "1" + zeros400 + "e-400"},  {1e300, "0," + zeros400 + "1e701"},
+      {0.0, "0," + zeros400 + "1"},     {0.0, "0" + zeros400 + "e99999"},
+      {0.0, "1e-99999999999999999999"},
+  };
+  for (const auto& c : within) {
+    double v = -1;
+    EXPECT_TRUE(TryStrToFloat(c.text, v)) << c.text.substr(0, 40);
+    EXPECT_EQ(v, c.value) << c.text.substr(0, 40);
+  }
+}
+
 TEST(StrToInt, AcceptsDecimalAndHexRejectsOthers) {
   EXPECT_EQ(StrToInt("42"), 42);
   EXPECT_EQ(StrToInt(" -7 "), -7);

@@ -1,10 +1,15 @@
 // Start-up, the main window, the chapter table with page switching and the tool bar states,
 // the magnifier and the exit.
+#include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include "lessons/unit_frmFceVDf.h"
 #include "platform/jpeg.h"
+#include "platform/menus.h"
 #include "platform/paths.h"
 #include "platform/stdctrls.h"
 #include "tests/shell/program_fixture.h"
@@ -231,6 +236,24 @@ TEST_F(MagnifierTest, AMissingFileIsReportedAndChangesNothing) {
   EXPECT_EQ(frm_lupa->obr->Picture().Width(), 300);
 }
 
+TEST_F(MagnifierTest, AHugePictureIsRefusedAndTheMagnifierKeepsItsOwn) {
+  QFile f(dir.path() + "/huge_big.jpg");
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(JpegDeclaringSize(19999, 19999));
+  f.close();
+  ShowEnlargedPicture(folder, "p1a");
+  Dispatch([&] { ShowEnlargedPicture(folder, "huge"); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            "The picture \"" + folder + "huge_big.jpg\" is too large: 19999 x 19999 pixels.");
+  EXPECT_TRUE(frm_lupa->Visible());
+  EXPECT_EQ(frm_lupa->Width(), 300);
+  EXPECT_EQ(frm_lupa->Height(), 200);
+  EXPECT_EQ(frm_lupa->obr->Picture().Width(), 300);
+  ShowEnlargedPicture(folder, "u2b");  // and goes on
+  EXPECT_EQ(frm_lupa->Width(), 120);
+}
+
 TEST_F(MagnifierTest, MenuBarItemsAndNavigationHideItRepeatDoesNot) {
   const struct {
     const char* what;
@@ -369,6 +392,90 @@ TEST_F(ShellTest, ExitOnYesRestoresTheDisplayModeOnceAndEnds) {
   EXPECT_EQ(frmMain->OpenPage(), nullptr);
   EXPECT_EQ(frm_lupa, nullptr);
   EXPECT_TRUE(Application->Terminated());
+}
+
+// The exit as the user meets it, inside the running message loop: the menu item "Konec" (its
+// action, as the menu bar triggers it) or the window manager's close, then the question.
+class RunningExitTest : public ProgramTest {
+ protected:
+  // Message boxes answer in turn from `script`, then "Ne".
+  void Answer(std::vector<int> script) {
+    Application->SetMessageBoxHandler(
+        [this, script, n = size_t{0}](const std::string& t, const std::string& c, int f) mutable {
+          boxes.push_back({t, c, f});
+          return n < script.size() ? script[n++] : IDNO;
+        });
+  }
+
+  // Runs the message loop with `request` as its first event and `then` as the next one; true
+  // when the loop ended by itself.
+  bool RunLoop(const std::function<void()>& request, const std::function<void()>& then) {
+    bool stuck = false;
+    QTimer::singleShot(0, [&] { Dispatch(request); });
+    QTimer::singleShot(0, [&] {
+      if (then) then();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+      stuck = true;
+      QCoreApplication::exit(1);
+    });
+    watchdog.start(3000);
+    Application->Run();
+    return !stuck;
+  }
+
+  static void ChooseKonec() {
+    dynamic_cast<TMenuItem*>(frmMain->FindComponent("Konec1"))->Action()->trigger();
+  }
+  static void CloseTheWindow() { frmMain->Widget()->close(); }
+
+  // "Ano": the loop ends at once, after one question and one restore of the display mode.
+  void ExpectYesEnds(void (*request)()) {
+    Open(14);
+    boxes.clear();
+    Answer({IDYES});  // should the question come again, "Ne" keeps the program
+    EXPECT_TRUE(RunLoop(request, nullptr)) << "the loop ends";
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"restore"}));
+    EXPECT_EQ(frmMain->OpenPage(), nullptr);
+    EXPECT_EQ(frm_lupa, nullptr);
+    EXPECT_TRUE(Application->Terminated());
+  }
+
+  // "Ne": the loop goes on with the page and the magnifier as they were.
+  void ExpectNoKeeps(void (*request)()) {
+    Open(14);
+    TForm* page = frmMain->OpenPage();
+    boxes.clear();
+    Answer({IDNO});
+    bool running = false;
+    const bool ended = RunLoop(request, [&] {
+      running = true;
+      EXPECT_EQ(frmMain->OpenPage(), page);
+      EXPECT_NE(frm_lupa, nullptr);
+      EXPECT_TRUE(frmMain->Visible());
+      Application->Terminate();  // the test's own end of the loop
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(running);
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(display.calls.empty());
+  }
+};
+
+TEST_F(RunningExitTest, KonecAnsweredYesEndsTheLoop) {
+  ExpectYesEnds(&ChooseKonec);
+}
+TEST_F(RunningExitTest, WindowCloseAnsweredYesEndsTheLoop) {
+  ExpectYesEnds(&CloseTheWindow);
+}
+TEST_F(RunningExitTest, KonecAnsweredNoKeepsTheProgram) {
+  ExpectNoKeeps(&ChooseKonec);
+}
+TEST_F(RunningExitTest, WindowCloseAnsweredNoKeepsTheProgram) {
+  ExpectNoKeeps(&CloseTheWindow);
 }
 
 }  // namespace

@@ -1,17 +1,22 @@
 // Starts the real program in a real X server (Xvfb) and looks at what it shows: the main
-// window, covering the screen, with the title page in the book's colours.
+// window, covering the screen, with the title page in the book's colours; then ends it as a
+// user does, through "Konec" and "Ano", and sees the process end.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <string>
 #include <thread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -41,13 +46,37 @@ void Stop(pid_t pid) {
   waitpid(pid, nullptr, 0);
 }
 
-Window FindWindow(Display* d, Window w, const char* name) {
-  char* title = nullptr;
-  if (XFetchName(d, w, &title) && title) {
-    bool same = std::string(title) == name;
-    XFree(title);
-    if (same) return w;
+// Stops the process when the test leaves, also through a failed assertion.
+struct Stopper {
+  pid_t& pid;
+  ~Stopper() { Stop(pid); }
+};
+
+// The window's title in UTF-8 (_NET_WM_NAME, which holds any title), else its WM_NAME.
+std::string Title(Display* d, Window w) {
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  std::string title;
+  if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
+                         XInternAtom(d, "UTF8_STRING", False), &type, &format, &count, &after,
+                         &data) == Success &&
+      data) {
+    title.assign(reinterpret_cast<char*>(data), count);
+    XFree(data);
+    return title;
   }
+  char* name = nullptr;
+  if (XFetchName(d, w, &name) && name) {
+    title = name;
+    XFree(name);
+  }
+  return title;
+}
+
+Window FindWindow(Display* d, Window w, const char* name) {
+  if (Title(d, w) == name) return w;
   Window root, parent, *children = nullptr;
   unsigned n = 0;
   Window found = 0;
@@ -63,12 +92,14 @@ TEST(Smoke, TheProgramShowsItsMainWindowWithTheTitlePage) {
   const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
   pid_t xvfb = Spawn({"Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, "", {});
   ASSERT_GT(xvfb, 0);
+  Stopper stopXvfb{xvfb};
   for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   ASSERT_EQ(access(socket.c_str(), F_OK), 0) << "Xvfb did not start";
   pid_t app = Spawn({"./zalmira"}, ZALMIRA_APP_DIR,
                     {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb", "ASAN_OPTIONS=detect_leaks=0"});
+  Stopper stopApp{app};
   Display* d = nullptr;
   for (int i = 0; i < 50 && !d; ++i) {
     d = XOpenDisplay(display.c_str());
@@ -105,10 +136,57 @@ TEST(Smoke, TheProgramShowsItsMainWindowWithTheTitlePage) {
   EXPECT_GT(dark, 100) << "the title page's navy texts";
   int status = 0;
   EXPECT_EQ(waitpid(app, &status, WNOHANG), 0) << "the program is still running";
+
+  // "Konec" is the last caption of the menu bar: the rightmost ink of the first band of rows
+  // with dark text.
+  auto inkAt = [&](int x, int y) {
+    unsigned long p = XGetPixel(img, x, y);
+    return ((p >> 16) & 0xFF) < 100 && ((p >> 8) & 0xFF) < 100 && (p & 0xFF) < 100;
+  };
+  int top = -1, bottom = -1, right = -1;
+  for (int y = 0; img && y < a.height / 4 && bottom < 0; ++y) {
+    int rowRight = -1;
+    for (int x = 0; x < a.width; ++x) {
+      if (inkAt(x, y)) rowRight = x;
+    }
+    if (rowRight >= 0 && top < 0) top = y;
+    if (rowRight < 0 && top >= 0) bottom = y;
+    right = std::max(right, rowRight);
+  }
+  ASSERT_GE(top, 0) << "no menu bar";
+  ASSERT_GT(bottom, top);
+  XTestFakeMotionEvent(d, -1, a.x + right - 8, a.y + (top + bottom) / 2, CurrentTime);
+  XTestFakeButtonEvent(d, 1, True, CurrentTime);
+  XTestFakeButtonEvent(d, 1, False, CurrentTime);
+  XFlush(d);
+  Window box = 0;
+  for (int i = 0; i < 100 && !box; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Window found = FindWindow(d, DefaultRootWindow(d), "Ukončení programu");
+    XWindowAttributes boxAttributes{};
+    if (found && XGetWindowAttributes(d, found, &boxAttributes) &&
+        boxAttributes.map_state == IsViewable) {
+      box = found;
+    }
+  }
+  ASSERT_NE(box, 0u) << "\"Konec\" asks first";
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the box takes the focus
+  const KeyCode enter = XKeysymToKeycode(d, XK_Return);         // "Ano" is the default button
+  XTestFakeKeyEvent(d, enter, True, CurrentTime);
+  XTestFakeKeyEvent(d, enter, False, CurrentTime);
+  XFlush(d);
+  pid_t ended = 0;
+  for (int i = 0; i < 300 && ended == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ended = waitpid(app, &status, WNOHANG);
+  }
+  EXPECT_EQ(ended, app) << "the program ends after \"Ano\"";
+  if (ended == app) {
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    app = 0;
+  }
   if (img) XDestroyImage(img);
   XCloseDisplay(d);
-  Stop(app);
-  Stop(xvfb);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <cstring>
 
+#include "platform/jpeg.h"
+
 void PlatformFixture::SetUp() {
   if (!Application) ownApplication = std::make_unique<TApplication>();
   Application->SetMessageBoxHandler([this](const std::string& t, const std::string& c, int f) {
@@ -57,4 +59,18 @@ TForm* FormFromText(const TFormClass& cls, const std::string& layoutText, TCompo
 QImage Grab(TControl* control) {
   QApplication::processEvents();
   return control->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray JpegDeclaringSize(int width, int height) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(Qt::gray);
+  QByteArray jpeg = EncodeJpeg(image, 80);
+  // The baseline frame header: FF C0, length (2), precision (1), height (2), width (2).
+  const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+  if (sof < 0) return {};
+  jpeg[sof + 5] = static_cast<char>(height >> 8);
+  jpeg[sof + 6] = static_cast<char>(height & 0xFF);
+  jpeg[sof + 7] = static_cast<char>(width >> 8);
+  jpeg[sof + 8] = static_cast<char>(width & 0xFF);
+  return jpeg;
 }

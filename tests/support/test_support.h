@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QImage>
 #include <memory>
 #include <string>
@@ -53,3 +54,7 @@ TForm* FormFromText(const TFormClass& cls, const std::string& layoutText,
 
 // The pixels of a widget as painted now.
 QImage Grab(TControl* control);
+
+// A small JPEG whose header declares `width` x `height` pixels: a huge picture without the
+// bytes of one.
+QByteArray JpegDeclaringSize(int width, int height);
