@@ -130,6 +130,35 @@ TEST_F(PropertyPagesTest, TheRightEventOpensThePage) {
   }
 }
 
+// The halt passed by the tool bar's resume: until the next tick the solution button still shows,
+// and pressing it then neither delays that tick nor halts the page again in step mode.
+TEST_F(PropertyPagesTest, SolutionPressedWhileRunningAgainOnlyStopsFurtherHalts) {
+  for (const PropertyPage& p : kPages) {
+    SCOPED_TRACE(p.form);
+    OpenPage(p);
+    At(StepAt(p, p.halt));
+    ASSERT_TRUE(Shown("btnRes"));
+    PressTool(&TfrmMain::Pauza);
+    clock.Advance(50);
+    Press("btnRes");
+    Play(
+        {
+            {49, {"btnRes"}, {"graf05b"}, true, 100},
+            {50, {"graf05b"}, {"btnRes", "graf05c"}, true, kBasePause},
+        },
+        "resumed");
+    PressTool(&TfrmMain::btnKrokujClick);  // step mode stops the timer
+    EXPECT_FALSE(Running());
+    PressTool(&TfrmMain::btnKrokClick);
+    Play({{100, {"graf05c"}, {}, true, kBasePause}}, "in step mode after the solution");
+    const std::size_t shown = Visible().size();
+    clock.Advance(kBasePause);
+    EXPECT_EQ(Visible().size(), shown + 1) << "the next solution on its own";
+    EXPECT_TRUE(Running());
+    PressTool(&TfrmMain::btnKrokujClick);
+  }
+}
+
 // Page 2.4: after the fourth exercise graph one quiet step, then the halt, which shows nothing
 // new but the solution button.
 TEST_F(PropertyPagesTest, SudostPausesSilentlyBeforeItsHalt) {
