@@ -1,4 +1,5 @@
-// The theory page 2.5  Perioda.
+// The theory page 2.5  Perioda: the definition, four graphs with one period highlighted and
+// its length, four more for the student after a halt.
 #pragma once
 
 #include "platform/forms.h"

@@ -1,4 +1,5 @@
-// The theory page 2.6  Prostá funkce.
+// The theory page 2.6  Prostá funkce: the definition, four graphs tested with lines parallel
+// to the x axis, four more for the student after a halt.
 #pragma once
 
 #include "platform/forms.h"

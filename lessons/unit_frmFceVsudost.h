@@ -1,4 +1,5 @@
-// The theory page 2.4  Sudost a lichost.
+// The theory page 2.4  Sudost a lichost: the definitions, four graphs answered by their mirror
+// images about the y axis or the origin, four more for the student after a halt.
 #pragma once
 
 #include "platform/forms.h"

@@ -635,7 +635,13 @@ class Graph {
       return;
     }
     x = y = Step{};
-    for (int i = 1; i < l.size(); i += 2) {
+    int i = 1;
+    // "ticks 2 size 11": one step for both axes, then the options.
+    if (l.size() > 1 && l[1] != "x" && l[1] != "y" && l[1] != "size") {
+      x = y = ReadStep(l[1]);
+      i = 2;
+    }
+    for (; i < l.size(); i += 2) {
       if (i + 1 >= l.size()) throw Fail{"a value is missing after " + l[i].toStdString()};
       if (l[i] == "x") {
         x = ReadStep(l[i + 1]);

@@ -358,6 +358,14 @@ TEST(GraphSource, TicksAreLabelledAsTheBookWritesNumbers) {
   EXPECT_EQ(RenderSource(g).error, "");
   g.text = "ticks x 1 y\n";
   EXPECT_EQ(RenderSource(g).error, "line 1: a value is missing after y");
+  // One step for both axes takes the options too.
+  g.text = "view -4 4 -4 4\nticks 2 size 11\nplot x^2\n";
+  RenderResult one = RenderSource(g);
+  ASSERT_EQ(one.error, "");
+  g.text = "view -4 4 -4 4\nticks x 2 y 2 size 11\nplot x^2\n";
+  EXPECT_EQ(one.image, RenderSource(g).image);
+  g.text = "ticks 2 size\n";
+  EXPECT_EQ(RenderSource(g).error, "line 1: a value is missing after size");
 }
 
 TEST(GraphSource, ALabelOnACurveFailsUnlessItMayOverlap) {
