@@ -65,9 +65,11 @@ std::vector<ExerciseHandler> Join(std::initializer_list<std::vector<ExerciseHand
 
 void ExerciseTables::Akce(TForm& page) {
   for (auto& [name, step] : hintStep_) step = 0;
-  if (!options_.selectsTab) return;
-  Named<TPageControl>(page, "priklady")
-      .SetActivePageIndex(options_.slot > 0 ? ExerciseTabIndex[options_.slot] : 0);
+  if (options_.selectsTab) {
+    Named<TPageControl>(page, "priklady")
+        .SetActivePageIndex(options_.slot > 0 ? ExerciseTabIndex[options_.slot] : 0);
+  }
+  if (options_.activated) options_.activated(page);
 }
 
 void ExerciseTables::prikladyChange(TForm& page) {

@@ -57,6 +57,8 @@ class ExerciseTables {
     std::string folder;      // "img/BIG/Elin/"
     int slot = 0;            // the page's slot of ExerciseTabIndex; 0: none
     bool selectsTab = true;  // a page without a slot opens on its first tab (but 1.3: no tab)
+    // More work of `Akce`, after the tab is selected (a page that restores a control).
+    std::function<void(TForm&)> activated = nullptr;
   };
   ExerciseTables(Options options, std::vector<ExerciseHandler> handlers);
 
@@ -74,8 +76,8 @@ class ExerciseTables {
   // what the layout and the runtime folder must hold.
   void AddTo(TFormClass& formClass);
 
-  // `Akce`: every counter back to 0, and the remembered tab selected (from code: no change
-  // event). Hides nothing, enables nothing.
+  // `Akce`: every counter back to 0, the remembered tab selected (from code: no change event),
+  // then the page's own `activated` work. Hides nothing, enables nothing.
   void Akce(TForm& page);
   // `prikladyChange`: the slot takes the chosen tab, then the magnifier goes.
   void prikladyChange(TForm& page);

@@ -1,6 +1,7 @@
-// The exercise page 1.4  Definiční obor.
+// The exercise page 1.4  Definiční obor: eight graphs, each to be read for its domain.
 #pragma once
 
+#include "exercises/exercise_page.h"
 #include "platform/forms.h"
 #include "platform/streaming.h"
 
@@ -8,6 +9,8 @@ class TfrmFceCVDf : public TForm {
  public:
   explicit TfrmFceCVDf(TComponent* owner) : TForm(owner) {}
   static const TFormClass& FormClass();
+  // The page's handler table.
+  static ExerciseTables& Tables();
 };
 
 extern TfrmFceCVDf* frmFceCVDf;

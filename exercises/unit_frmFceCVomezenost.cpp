@@ -1,9 +1,16 @@
 #include "exercises/unit_frmFceCVomezenost.h"
 
+#include "exercises/graph_items.h"
+
 TfrmFceCVomezenost* frmFceCVomezenost = nullptr;
 
+ExerciseTables& TfrmFceCVomezenost::Tables() {
+  static ExerciseTables tables({"img/BIG/Vomezenost/"},
+                               Join({TaskGraphs(), Pencils({"1", "2"}), AnswerGraphs("r")}));
+  return tables;
+}
+
 const TFormClass& TfrmFceCVomezenost::FormClass() {
-  static const TFormClass cls = TFormClass::Of<TfrmFceCVomezenost>(
-      "TfrmFceCVomezenost", "frmFceCVomezenost", &frmFceCVomezenost);
+  static const TFormClass cls = Tables().FormClass("TfrmFceCVomezenost", &frmFceCVomezenost);
   return cls;
 }

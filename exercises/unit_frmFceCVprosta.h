@@ -1,6 +1,7 @@
-// The exercise page 2.6  Prostá funkce.
+// The exercise page 2.6  Prostá funkce: eight graphs, each to be judged whether it is one-to-one.
 #pragma once
 
+#include "exercises/exercise_page.h"
 #include "platform/forms.h"
 #include "platform/streaming.h"
 
@@ -8,6 +9,8 @@ class TfrmFceCVprosta : public TForm {
  public:
   explicit TfrmFceCVprosta(TComponent* owner) : TForm(owner) {}
   static const TFormClass& FormClass();
+  // The page's handler table.
+  static ExerciseTables& Tables();
 };
 
 extern TfrmFceCVprosta* frmFceCVprosta;

@@ -504,6 +504,20 @@ class Graph {
       p.fillRect(r, ColorNamed(o.Get("color", "white")));
       // What lies below is hidden: labels on the fill keep off only what comes later.
       for (Mark& m : marks_) m.covered.push_back(r);
+    } else if (k == "band") {
+      // A domain or a range shaded: translucent, so that the grid, the axes and what lies
+      // below show through. Labels may stand on it.
+      if (l.size() < 4 || (l[1] != "x" && l[1] != "y"))
+        throw Fail{"band takes an axis and two values: band x -2 3"};
+      Options o = ReadOptions(l, 4, s.scale);
+      QColor c = ColorNamed(o.Get("color", "#0000c0"));
+      c.setAlphaF(0.2);
+      // Values far outside the view (an unbounded interval) end at its edge.
+      auto x = [&](const QString& v) { return std::clamp(PX(Number(v)), -1.0, w_ + 1.0); };
+      auto y = [&](const QString& v) { return std::clamp(PY(Number(v)), -1.0, h_ + 1.0); };
+      const QRectF r = l[1] == "x" ? QRectF(QPointF(x(l[2]), 0), QPointF(x(l[3]), h_))
+                                   : QRectF(QPointF(0, y(l[2])), QPointF(w_, y(l[3])));
+      p.fillRect(r.normalized(), c);
     } else if (k == "text") {
       if (l.size() < 4) throw Fail{"text needs x, y and the text"};
       Options o = ReadOptions(l, 4, s.scale);

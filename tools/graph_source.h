@@ -14,6 +14,8 @@
 //   segment -1 0 2 3 [color navy] [width 1] [dashed]
 //   vline 2 …   hline -1 …        (asymptotes, marks)
 //   fill -4 3 4 5 [color white]    a band that hides what lies below it (a title's ground)
+//   band x -2 3 [color #0000c0]    a translucent band where −2 ≤ x ≤ 3 (band y: along the y
+//                                 axis): a domain or a range shaded
 //   text 1 2 "y = \m{x^2}" [color red] [size 14] [italic] [bold] [anchor start|middle|end]
 //        [dx 3] [dy -2] [background white] [overlap]
 //   use layouts/CGraf/u01a.graph[#2] [scale 1.5]   the statements of another graph

@@ -169,15 +169,6 @@ TEST_F(CElemLinTest, ThumbnailsOpenTheEnlargedGraphOfTheirRow) {
   EXPECT_EQ(SheetOf("btn1b"), "TabSheet4");
 }
 
-// The picture that the build rendered from `source` at the size of `control`.
-QImage Rendered(const std::string& source, const TControl& control) {
-  const std::string name =
-      RenderedPictureName(source, control.Width(), control.Height(), PictureFormat::Jpeg);
-  TPicture picture;
-  picture.LoadJpegData(PictureData(name), name);
-  return picture.Image();
-}
-
 TEST_F(CElemLinTest, TheCrossWiredRowsShowThePicturesOfTheirItems) {
   struct Row {
     const char *sheet, *label, *item;

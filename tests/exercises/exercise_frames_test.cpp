@@ -1,4 +1,4 @@
-// What the exercise pages 1.3, 4.1 and 4.11 share: the frame with its banner, chapter and section
+// What the exercise pages share: the frame with its banner, chapter and section
 // rows and legend, the tab control below it, and pieces that stay on the page without covering
 // one another.
 #include <QRect>
@@ -15,9 +15,17 @@ struct FramedPage {
   int row;
   const char *form, *caption;
   const char *chapter, *chapterTitle, *section, *sectionTitle;
+  const char* titleLabel = "Label6";
 };
 const FramedPage kPages[] = {
     {32, "frmFceCGraf", "Graf funkce", "1", "Úvod", "1.3", "Graf funkce"},
+    {33, "frmFceCVDf", "Definiční obor", "1", "Úvod", "1.4", "Definiční obor"},
+    {34, "frmFceCVHf", "Obor hodnot", "1", "Úvod", "1.5", "Obor hodnot"},
+    {35, "frmFceCVmonotonie", "Monotónnost", "2", "Vlastnosti funkcí", "2.1", "Monotónnost"},
+    {36, "frmFceCVextremy", "Extrémy", "2", "Vlastnosti funkcí", "2.2", "Extrémy"},
+    {37, "frmFceCVomezenost", "Omezenost", "2", "Vlastnosti funkcí", "2.3", "Omezenost"},
+    {40, "frmFceCVprosta", "Prostá funkce", "2", "Vlastnosti funkcí", "2.6", "Prostá funkce",
+     "prosta"},
     {42, "frmFceCElemLin", "Lineární funkce", "4", "Elementární funkce", "4.1", "Lineární funkce"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
@@ -68,7 +76,7 @@ TEST_F(ExerciseFramesTest, EveryPageHasTheFrameOfTheCollection) {
         {"Label1", p.chapter, 40, "Verdana", -21},
         {"Label3", p.chapterTitle, 40, "Verdana", -21},
         {"Label4", p.section, 72, "Verdana", -21},
-        {"Label6", p.sectionTitle, 72, "Verdana", -21},
+        {p.titleLabel, p.sectionTitle, 72, "Verdana", -21},
         {"Label19", "= poraď", 48, "Arial", -11},
         {"Label20", "= zobraz výsledek", 72, "Arial", -11},
     };
@@ -137,8 +145,10 @@ TEST_F(ExerciseFramesTest, EveryPieceOfEveryTabStaysOnThePageWithAMargin) {
 }
 
 TEST_F(ExerciseFramesTest, NoPieceCoversAnotherButWhereTheyShareAPlace) {
-  // On 4.11 the cross stands where the tick would, and the correct number on its rectangle.
+  // On 4.11 the cross stands where the tick would, and the correct number on its rectangle; on
+  // 2.3 the remark's leading blanks run under the statement.
   auto sharesPlace = [](const std::string& a, const std::string& b) {
+    if ((a == "Label79" && b == "Label38") || (a == "Label38" && b == "Label79")) return true;
     auto pair = [&](const std::string& x, const std::string& y) {
       return (a.rfind(x, 0) == 0 && b.rfind(y, 0) == 0 && a.substr(x.size()) == b.substr(y.size()));
     };

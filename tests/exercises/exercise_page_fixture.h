@@ -9,6 +9,8 @@
 
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
+#include "platform/layout_pictures.h"
+#include "platform/streaming.h"
 #include "tests/shell/program_fixture.h"
 
 class ExerciseTest : public ProgramTest {
@@ -41,6 +43,15 @@ class ExerciseTest : public ProgramTest {
     if (file.Image() != frm_lupa->obr->Picture().Image())
       return ::testing::AssertionFailure() << "it shows another picture than " << name;
     return ::testing::AssertionSuccess();
+  }
+  // The picture that the build rendered from `source` ("CGraf/u01a.graph#2") at the size of
+  // `control`: what the control shows when its layout names that source.
+  static QImage Rendered(const std::string& source, const TControl& control) {
+    const std::string name =
+        RenderedPictureName(source, control.Width(), control.Height(), PictureFormat::Jpeg);
+    TPicture picture;
+    picture.LoadJpegData(PictureData(name), name);
+    return picture.Image();
   }
   // The main window comes back from the task bar after "Schovat".
   static void RestoreFromTaskbar() {

@@ -383,6 +383,23 @@ TEST_F(ExercisePageTest, TheChosenTabIsRememberedAndPickingOneHidesTheMagnifier)
   EXPECT_TRUE(frm_lupa->Visible());
 }
 
+TEST_F(ExercisePageTest, ThePagesOwnActivationWorkFollowsTheTabSelection) {
+  int tabSeen = -1, runs = 0;
+  ExerciseTables withWork({Folder(), 5, true,
+                           [&](TForm& page) {
+                             tabSeen = Named<TPageControl>(page, "priklady").ActivePageIndex();
+                             ++runs;
+                           }},
+                          {});
+  Open(43);
+  ExerciseTabIndex[5] = 1;
+  withWork.Akce(*Page());
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(tabSeen, 1) << "after the remembered tab is selected";
+  Tables().Akce(*Page());  // a table without such work
+  EXPECT_EQ(runs, 1);
+}
+
 TEST_F(ExercisePageTest, ASharedSlotBeyondTheLastTabOpensTheFirstTab) {
   for (int slot : {2, 7}) {  // left there by a page with more tabs
     ExerciseTabIndex[5] = slot;

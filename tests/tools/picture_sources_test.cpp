@@ -394,6 +394,48 @@ TEST(GraphSource, ALabelOnACurveFailsUnlessItMayOverlap) {
   }
 }
 
+TEST(GraphSource, ABandShadesADomainOrARangeAndWhatLiesBelowShowsThrough) {
+  // 40 × 40 pixels over −2..2: x = −1 at column 10, x = 0 at column 20, y = 1 at row 10.
+  const QColor ground(0xE7, 0xE5, 0xE5);
+  const struct {
+    const char* band;
+    QPoint inside, outside;
+  } cases[] = {
+      {"band x -1 0", {15, 30}, {25, 30}},
+      {"band x 0 -1", {15, 30}, {25, 30}},  // either order
+      {"band y 0 1", {30, 15}, {30, 25}},
+      {"band x 1 1000", {38, 5}, {25, 5}},  // an unbounded interval: up to the view's edge
+      {"band y -1000 -1 color green", {5, 38}, {5, 25}},
+  };
+  for (const auto& c : cases) {
+    RenderRequest g;
+    g.kind = SourceKind::Graph;
+    g.width = g.height = 40;
+    g.text = QByteArray("view -2 2 -2 2\naxes off\ngrid off\n") + c.band + "\n";
+    const RenderResult r = RenderSource(g);
+    ASSERT_TRUE(r.error.empty()) << c.band << ": " << r.error;
+    EXPECT_EQ(r.image.pixelColor(c.outside), ground) << c.band;
+    const QColor in = r.image.pixelColor(c.inside);
+    EXPECT_NE(in, ground) << c.band << " shades its interval";
+    EXPECT_GT(in.lightness(), 150) << c.band << " lightly";
+  }
+  // The grid shows through the band, a curve drawn after it lies on top, and a label may
+  // stand on it.
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 40;
+  g.text =
+      "view -2 2 -2 2\naxes off\nband x -2 2\nplot 1 color red width 3\n"
+      "text -1,8 -1,5 \"D\" size 10\n";
+  const RenderResult r = RenderSource(g);
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  EXPECT_LT(r.image.pixelColor(10, 25).lightness(), r.image.pixelColor(15, 25).lightness())
+      << "the grid line at x = −1";
+  EXPECT_TRUE(Reddish(r.image.pixelColor(30, 10)));
+  g.text = "band z 1 2\n";
+  EXPECT_EQ(RenderSource(g).error, "line 1: band takes an axis and two values: band x -2 3");
+}
+
 TEST(GraphSource, TextAfterAnItalicRunKeepsItsDistance) {
   // "graf funkce f": the f does not touch the e; "1/x": the x keeps off the slash.
   for (const char* text : {"graf funkce \\m{f}", "\\m{y = 1/x}", "\\m{f(x)}"}) {
