@@ -360,6 +360,22 @@ TEST(GraphSource, TicksAreLabelledAsTheBookWritesNumbers) {
   EXPECT_EQ(RenderSource(g).error, "line 1: a value is missing after y");
 }
 
+TEST(GraphSource, CoordinatesMayBeMultiplesOfPi) {
+  // The view is ⟨−π; π⟩ both ways, 40 pixels: π/2 lies at 30 pixels from the left, −π/2 at 30
+  // from the top.
+  RenderResult r = Graph(
+      "view -pi pi -π π\naxes off\ngrid off\npoint pi/2 -pi/2 radius 2 color red\n"
+      "segment -3pi/4 0,5 -π/4 0,5 color red width 2\n");
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  EXPECT_TRUE(Reddish(r.image.pixelColor(30, 30)));
+  EXPECT_FALSE(Reddish(r.image.pixelColor(30, 10)));
+  EXPECT_TRUE(Reddish(r.image.pixelColor(10, 17))) << "the segment from −3π/4 to −π/4";
+  EXPECT_FALSE(Reddish(r.image.pixelColor(17, 17)));
+  for (const char* bad : {"point 2pi/0 0\n", "point xpi 0\n", "point pi2 0\n", "point 2/pi 0\n"}) {
+    EXPECT_EQ(Graph(bad).error.substr(0, 17), "line 1: no number") << bad;
+  }
+}
+
 TEST(GraphSource, ALabelOnACurveFailsUnlessItMayOverlap) {
   const char* curve = "view -2 2 -2 2\nplot x color red\n";
   const struct {
