@@ -27,6 +27,10 @@ TEST(Shorthands, ExpandIntoTheRenderedHtml) {
       {"\\m{y = \\frac{1}{x} - 2}", "<i>y</i>\u00A0=\u00A0</td><td valign=\"middle\"><table"},
       {"\\m{y = \\frac{1}{x} - 2}", "<td valign=\"middle\">\u202F−\u202F2</td>"},
       {"\\m{\\sqrt{x - 1}}", "√<span style=\"text-decoration: overline\"><i>x</i>\u202F−\u202F1"},
+      // a root in the text of a formula line keeps its tag whole
+      {"\\f{tg \\sqrt{3} = \\frac{π}{3}}",
+       "tg&nbsp;√<span style=\"text-decoration: overline\">3</span>&nbsp;=&nbsp;</td>"},
+      {"\\m{x = \\sqrt{3} + \\frac{1}{2}}", "√<span style=\"text-decoration: overline\">3</span>"},
   };
   for (const auto& c : cases) {
     QString out = ExpandShorthands(QString::fromUtf8(c.source));
