@@ -111,6 +111,7 @@ TEST_F(GonObloukTest, PlaysTheAnimationAndTurnsToTheCirclesByItself) {
     EXPECT_EQ(SheetButtons(), r.sheetButtons);
     EXPECT_TRUE(Running());
     EXPECT_EQ(StepTimer->Interval(), r.interval);
+    EXPECT_EQ(Toolbar(), "110");
   }
   // The tick after step 30 stops; a restart by the pause button shows nothing and stops again.
   At(74999);
