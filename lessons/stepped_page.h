@@ -150,6 +150,9 @@ class SteppedPage {
     std::vector<int> sheets;                 // the first step of each sheet: the sheet buttons
     std::vector<std::string> controls;       // further controls that the page's code names
     std::function<void(SteppedPage&)> open;  // opening work after the records, before the timer
+    // opening work after the timer started: where it fails (a missing file), the error is
+    // shown and the presentation runs on
+    std::function<void(SteppedPage&)> started;
     std::function<void(SteppedPage&)> tick;  // a page's own tick; empty: the standard tick
     std::function<void(SteppedPage&, int delta)> turn;  // a page's own sheet turn
   };
@@ -280,6 +283,7 @@ void SteppedPage<Record>::Open(TForm& page) {
     Tick();
   };
   timer_ = PublishStepTimer(&page, d_.firstInterval, TNotifyEvent(tick, d_.tickHandler));
+  if (d_.started) d_.started(*this);
 }
 
 template <class Record>

@@ -1,4 +1,5 @@
-// The theory page 4.11  Přehled elementárních funkcí.
+// The theory page 4.11  Přehled elementárních funkcí: small graphs of the elementary functions
+// family by family, built group by group into one table.
 #pragma once
 
 #include "platform/forms.h"

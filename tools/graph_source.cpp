@@ -44,13 +44,31 @@ QColor ColorNamed(const QString& name) {
   return c;
 }
 
+// A number ("2", "-1,5") or a multiple of π ("pi", "-pi/2", "3pi/4", "2π/3"), so that the angles
+// of the goniometric graphs are written exactly.
 double Number(const QString& s) {
   QString t = s;
   t.replace(',', '.');
+  t.replace(QStringLiteral("π"), QStringLiteral("pi"));
   bool ok = false;
   double v = t.toDouble(&ok);
-  if (!ok) throw Fail{"no number " + s.toStdString()};
-  return v;
+  if (ok) return v;
+  const int at = t.indexOf("pi");
+  if (at < 0) throw Fail{"no number " + s.toStdString()};
+  QString factor = t.left(at), divisor = t.mid(at + 2);
+  double value = M_PI;
+  if (factor == "-") {
+    value = -value;
+  } else if (!factor.isEmpty() && factor != "+") {
+    value *= factor.toDouble(&ok);
+    if (!ok) throw Fail{"no number " + s.toStdString()};
+  }
+  if (!divisor.isEmpty()) {
+    const double d = divisor.startsWith('/') ? divisor.mid(1).toDouble(&ok) : 0;
+    if (!ok || d == 0) throw Fail{"no number " + s.toStdString()};
+    value /= d;
+  }
+  return value;
 }
 
 // A step of the grid or the ticks: a number, or a multiple of π ("pi", "pi/2", "2pi/3", "π").

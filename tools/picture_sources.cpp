@@ -34,6 +34,23 @@ QString Sqrt(const QString& radicand) {
          QStringLiteral("</span>");
 }
 
+// The blanks of a formula line's text as no-break spaces; the blanks inside its tags (a root's
+// overline) stay.
+QString NonBreaking(const QString& html) {
+  QString out;
+  bool inTag = false;
+  for (QChar c : html) {
+    if (c == '<') inTag = true;
+    if (c == '>') inTag = false;
+    if (c == ' ' && !inTag) {
+      out += QStringLiteral("&nbsp;");
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 class Expander {
  public:
   QString Expand(const QString& s) {
@@ -119,8 +136,7 @@ class Expander {
     bool afterFraction = false;
     auto flush = [&] {
       if (run.isEmpty()) return;
-      QString t = math ? Math(run, afterFraction) : Expand(run);
-      t.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+      const QString t = NonBreaking(math ? Math(run, afterFraction) : Expand(run));
       out += QStringLiteral("<td valign=\"middle\">") + t + QStringLiteral("</td>");
       run.clear();
     };

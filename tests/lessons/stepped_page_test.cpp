@@ -5,6 +5,7 @@
 #include "lessons/stepped_page.h"
 #include "lessons/unit_frmFceDef.h"
 #include "platform/stdctrls.h"
+#include "platform/sysutils.h"
 #include "tests/shell/program_fixture.h"
 
 namespace {
@@ -15,6 +16,7 @@ const DelayTable kDelays{2000, {{0, 5000}}};
 
 std::vector<std::int64_t> ticks;
 int openings = 0;
+bool startFails = false;  // the work after the timer started raises a file error
 VirtualClock* pageClock = nullptr;
 
 // A page of the pattern: its tables, the standard tick, the solution button.
@@ -23,6 +25,11 @@ SteppedPage<> kroky({
     .delays = kDelays,
     .solutionButton = "btnRes",
     .open = [](SteppedPage<>&) { ++openings; },
+    .started =
+        [](SteppedPage<>& p) {
+          if (startFails) throw EFOpenError("Cannot open file \"chybi.jpg\".");
+          p.C("graf2").Show();
+        },
     .tick =
         [](SteppedPage<>& p) {
           p.StandardTick();
@@ -82,6 +89,7 @@ class SteppedTest : public ProgramTest {
     ProgramTest::SetUp();
     ticks.clear();
     openings = 0;
+    startFails = false;
     pageClock = &clock;
     RegisterFormClass(kroky.FormClass<TfrmKroky>("TfrmFceDef", nullptr));
     SetLayoutText("frmFceDef", kLayout);
@@ -264,6 +272,23 @@ TEST_F(SteppedTest, ARestartAfterTheEndShowsNothingAndStopsAgain) {
     EXPECT_EQ(state.RevealStep, 6);
   }
   EXPECT_EQ(ticks.size(), before + 2);
+}
+
+TEST_F(SteppedTest, WorkAfterTheTimerStartedMayFailWithoutStoppingThePresentation) {
+  for (bool fails : {false, true}) {
+    SCOPED_TRACE(fails ? "failing" : "succeeding");
+    startFails = fails;
+    boxes.clear();
+    OpenPage();
+    EXPECT_EQ(Shown("graf2"), !fails) << "the rest of the failed work is skipped";
+    ASSERT_EQ(boxes.size(), fails ? 1u : 0u);
+    if (fails) {
+      EXPECT_EQ(boxes[0].text, "Cannot open file \"chybi.jpg\".");
+    }
+    EXPECT_TRUE(Running());
+    clock.Advance(1000);
+    EXPECT_TRUE(Shown("def")) << "the first step on time";
+  }
 }
 
 TEST_F(SteppedTest, ActivatingThePageAgainStartsNoSecondPresentation) {

@@ -27,6 +27,10 @@ TEST(Shorthands, ExpandIntoTheRenderedHtml) {
       {"\\m{y = \\frac{1}{x} - 2}", "<i>y</i>\u00A0=\u00A0</td><td valign=\"middle\"><table"},
       {"\\m{y = \\frac{1}{x} - 2}", "<td valign=\"middle\">\u202F−\u202F2</td>"},
       {"\\m{\\sqrt{x - 1}}", "√<span style=\"text-decoration: overline\"><i>x</i>\u202F−\u202F1"},
+      // a root in the text of a formula line keeps its tag whole
+      {"\\f{tg \\sqrt{3} = \\frac{π}{3}}",
+       "tg&nbsp;√<span style=\"text-decoration: overline\">3</span>&nbsp;=&nbsp;</td>"},
+      {"\\m{x = \\sqrt{3} + \\frac{1}{2}}", "√<span style=\"text-decoration: overline\">3</span>"},
   };
   for (const auto& c : cases) {
     QString out = ExpandShorthands(QString::fromUtf8(c.source));
@@ -366,6 +370,22 @@ TEST(GraphSource, TicksAreLabelledAsTheBookWritesNumbers) {
   EXPECT_EQ(one.image, RenderSource(g).image);
   g.text = "ticks 2 size\n";
   EXPECT_EQ(RenderSource(g).error, "line 1: a value is missing after size");
+}
+
+TEST(GraphSource, CoordinatesMayBeMultiplesOfPi) {
+  // The view is ⟨−π; π⟩ both ways, 40 pixels: π/2 lies at 30 pixels from the left, −π/2 at 30
+  // from the top.
+  RenderResult r = Graph(
+      "view -pi pi -π π\naxes off\ngrid off\npoint pi/2 -pi/2 radius 2 color red\n"
+      "segment -3pi/4 0,5 -π/4 0,5 color red width 2\n");
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  EXPECT_TRUE(Reddish(r.image.pixelColor(30, 30)));
+  EXPECT_FALSE(Reddish(r.image.pixelColor(30, 10)));
+  EXPECT_TRUE(Reddish(r.image.pixelColor(10, 17))) << "the segment from −3π/4 to −π/4";
+  EXPECT_FALSE(Reddish(r.image.pixelColor(17, 17)));
+  for (const char* bad : {"point 2pi/0 0\n", "point xpi 0\n", "point pi2 0\n", "point 2/pi 0\n"}) {
+    EXPECT_EQ(Graph(bad).error.substr(0, 17), "line 1: no number") << bad;
+  }
 }
 
 TEST(GraphSource, ALabelOnACurveFailsUnlessItMayOverlap) {
