@@ -1,10 +1,14 @@
-// Evaluation of postfix token lists at one value of x, with the sign memory of a plot.
+// Evaluation of postfix token lists at one value of x (with the sign memory of a plot) or at
+// one point (x, y).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
+#include "engine/unit_syntaxe.h"
 #include "engine/unit_typy.h"
 
 // The sign memory of one plot: a circular queue with one slot per division-like token of the
@@ -63,13 +67,14 @@ struct PlotSample {
   bool jump;
 };
 
-// A postfix list resolved once into operations on doubles, for evaluating it at many values of
-// x. Every intermediate result is rounded to 15 significant digits, as values kept as texts are.
+// A postfix list resolved once into a program over columns of doubles, for evaluating it at
+// many points. Every intermediate result is rounded to 15 significant digits, as values kept as
+// texts are; an undefined value is NaN.
 class CompiledExpression {
  public:
-  // Consumes the list. A list that fails CheckOperandCount, or holds "y", gives an expression
-  // that is undefined everywhere.
-  explicit CompiledExpression(TokenList list);
+  // Consumes the list. A list that fails CheckOperandCount, or names a variable that
+  // `variables` does not have, gives an expression that is undefined everywhere.
+  explicit CompiledExpression(TokenList list, Variables variables = Variables::X);
 
   bool Valid() const { return valid_; }
 
@@ -84,34 +89,72 @@ class CompiledExpression {
   // one fresh ring; computing all of them together is faster.
   std::vector<PlotSample> EvaluatePlot(std::span<const double> xs);
 
+  // The value at (x, y) of an expression in both variables; no sign ring.
+  double Evaluate(double x, double y, bool& defined);
+
+  // The values at every point of the grid xs × ys, one column at a time: `column` gets the
+  // column's index c and the values at (xs[c], ys[r]) for every r, NaN where undefined. The
+  // values are valid during the call only.
+  void EvaluateGrid(std::span<const double> xs, std::span<const double> ys,
+                    const std::function<void(std::size_t, std::span<const double>)>& column);
+
  private:
   enum class Code : unsigned char;
+  enum class Source : unsigned char { Level, Constant, X, Y };
+  // Where an operation takes a value from: a level of the value stack, a constant, or a
+  // variable's column.
+  struct Operand {
+    Source source = Source::Constant;
+    int level = 0;
+    double value = 0;
+  };
   struct Operation {
     Code code;
-    double value;    // a constant; for a logarithm the base last seen
-    double lnValue;  // for a logarithm: ln of that base
+    int level;      // where the result goes
+    Operand a, b;   // b alone for one operand
+    int division;   // its index among the division-like operations, or -1
+    double base;    // a logarithm: the base last seen
+    double lnBase;  // and its natural logarithm
   };
 
   // An operation without ring step applied to constants (b alone for one operand); false where
   // it is undefined or has a ring step.
   static bool Fold(Code code, double a, double b, double& result);
-  // Computes n samples, one operation at a time over all of them: into values_ the results
-  // (the bottom of the stack), into stops_ the index of the operation at which each sample
-  // became undefined (the operation count when defined), into positive_ the sign of every
-  // division-like operation's denominator, operation by operation, n samples each.
-  void Run(const double* x, size_t n);
+  // Computes the columns: the variables' columns rx_ and ry_ (width_ values, rounded) in, the
+  // result level of values_ out, NaN where undefined. With division-like operations also
+  // stops_, the index of the operation at which each sample became undefined (the operation
+  // count when defined), and positive_, the signs of their denominators, width_ samples each.
+  void Run();
+  void SetWidth(std::size_t n);
+  const double* Column(const Operand& operand) const;
+  double* Level(int level) { return values_.data() + static_cast<std::size_t>(level) * width_; }
+  template <class Produce>
+  void Rounded(int i, double* out, Produce produce);
+  template <class Raw>
+  void Pairwise(int i, const Operation& op, Raw raw);
+  template <class Raw>
+  void Scalar(int i, const Operation& op, Raw raw);
+  template <int kExponent>
+  void PowerPairs(int i, const Operation& op);
   // The sign-ring steps of sample s of the last Run, in token order.
-  void RingSteps(size_t s, size_t n, bool firstSample, bool& jump, SignRing& ring) const;
-  bool Defined(size_t s) const;
+  void RingSteps(std::size_t s, bool firstSample, bool& jump, SignRing& ring) const;
+  bool Defined(std::size_t s) const;
+  double Value(std::size_t s) const {
+    return values_[static_cast<std::size_t>(result_) * width_ + s];
+  }
 
   std::vector<Operation> operations_;
   std::vector<int> divisions_;  // the operation index of each division-like token
-  int maxDepth_ = 0;
-  std::vector<double> rx_;      // x rounded, n samples
-  std::vector<double> values_;  // maxDepth_ stack levels of n samples
-  std::vector<int> stops_;
-  std::vector<unsigned char> positive_;
+  int levels_ = 0;              // stack levels the program needs
+  int result_ = 0;              // the level that ends up holding the value
+  int firstX_ = 0;              // the operations before the first "c"
   bool valid_ = false;
+
+  std::size_t width_ = 0;        // samples per column, even
+  std::vector<double> rx_, ry_;  // the variables, rounded; NaN where they are no finite number
+  std::vector<double> values_;   // levels_ columns
+  std::vector<int> stops_;
+  std::vector<std::int64_t> positive_;  // all bits set where positive
 };
 
 // Evaluates a list once at x (see CompiledExpression::Evaluate); consumes the list.
