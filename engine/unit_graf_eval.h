@@ -2,12 +2,14 @@
 // one point (x, y).
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <vector>
 
+#include "engine/unit_graf_columns.h"
 #include "engine/unit_syntaxe.h"
 #include "engine/unit_typy.h"
 
@@ -99,62 +101,16 @@ class CompiledExpression {
                     const std::function<void(std::size_t, std::span<const double>)>& column);
 
  private:
-  enum class Code : unsigned char;
-  enum class Source : unsigned char { Level, Constant, X, Y };
-  // Where an operation takes a value from: a level of the value stack, a constant, or a
-  // variable's column.
-  struct Operand {
-    Source source = Source::Constant;
-    int level = 0;
-    double value = 0;
-  };
-  struct Operation {
-    Code code;
-    int level;      // where the result goes
-    Operand a, b;   // b alone for one operand
-    int division;   // its index among the division-like operations, or -1
-    double base;    // a logarithm: the base last seen
-    double lnBase;  // and its natural logarithm
-  };
-
   // An operation without ring step applied to constants (b alone for one operand); false where
   // it is undefined or has a ring step.
-  static bool Fold(Code code, double a, double b, double& result);
-  // Computes the columns: the variables' columns rx_ and ry_ (width_ values, rounded) in, the
-  // result level of values_ out, NaN where undefined. With division-like operations also
-  // stops_, the index of the operation at which each sample became undefined (the operation
-  // count when defined), and positive_, the signs of their denominators, width_ samples each.
-  void Run();
-  void SetWidth(std::size_t n);
-  const double* Column(const Operand& operand) const;
-  double* Level(int level) { return values_.data() + static_cast<std::size_t>(level) * width_; }
-  template <class Produce>
-  void Rounded(int i, double* out, Produce produce);
-  template <class Raw>
-  void Pairwise(int i, const Operation& op, Raw raw);
-  template <class Raw>
-  void Scalar(int i, const Operation& op, Raw raw);
-  template <int kExponent>
-  void PowerPairs(int i, const Operation& op);
-  // The sign-ring steps of sample s of the last Run, in token order.
+  static bool Fold(columns::Code code, double a, double b, double& result);
+  // The sign-ring steps of sample s of the last run, in token order.
   void RingSteps(std::size_t s, bool firstSample, bool& jump, SignRing& ring) const;
-  bool Defined(std::size_t s) const;
-  double Value(std::size_t s) const {
-    return values_[static_cast<std::size_t>(result_) * width_ + s];
-  }
+  bool Defined(std::size_t s) const { return program_.valid && !std::isnan(Value(s)); }
+  double Value(std::size_t s) const { return program_.Result()[s]; }
 
-  std::vector<Operation> operations_;
-  std::vector<int> divisions_;  // the operation index of each division-like token
-  int levels_ = 0;              // stack levels the program needs
-  int result_ = 0;              // the level that ends up holding the value
-  int firstX_ = 0;              // the operations before the first "c"
+  columns::Program program_;
   bool valid_ = false;
-
-  std::size_t width_ = 0;        // samples per column, even
-  std::vector<double> rx_, ry_;  // the variables, rounded; NaN where they are no finite number
-  std::vector<double> values_;   // levels_ columns
-  std::vector<int> stops_;
-  std::vector<std::int64_t> positive_;  // all bits set where positive
 };
 
 // Evaluates a list once at x (see CompiledExpression::Evaluate); consumes the list.

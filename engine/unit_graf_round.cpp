@@ -38,13 +38,6 @@ double RoundThroughText(double value) {
 
 }  // namespace
 
-Pair RoundOtherLanes(Pair value, Pair rounded, PairMask fine) {
-  for (int lane = 0; lane < 2; ++lane) {
-    if (!fine[lane]) rounded[lane] = KeepOne(value[lane]);
-  }
-  return rounded;
-}
-
 double RoundOther(double value) {
   if (value == 0) return 0.0;
   if (!std::isfinite(value)) return value;

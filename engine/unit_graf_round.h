@@ -6,11 +6,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 // The value as it comes back from its text in the general format with 15 significant digits
 // (FloatToStr, then StrToFloat), bit for bit, for every finite value; a few nanoseconds instead
@@ -18,14 +13,9 @@
 // double range gives the infinity of its sign; NaN and infinities pass unchanged.
 inline double RoundTo15Digits(double value);
 
-// Rounds values[0..n) in place as RoundTo15Digits rounds each, two at a time, except that a
-// result that is no finite number becomes NaN (an undefined value). With kReport, calls
-// undefined(i) for every i whose result is NaN, also for a NaN given.
-template <bool kReport = false, class Undefined>
-void RoundTo15DigitsKeep(double* values, std::size_t n, Undefined undefined);
-inline void RoundTo15DigitsKeep(double* values, std::size_t n) {
-  RoundTo15DigitsKeep(values, n, [](std::size_t) {});
-}
+// Rounds values[0..n) in place as RoundTo15Digits rounds each, several at a time, except that
+// a result that is no finite number becomes NaN (an undefined value).
+void RoundTo15DigitsKeep(double* values, std::size_t n);
 
 // ---- implementation ---------------------------------------------------------------------------
 
@@ -69,16 +59,16 @@ static_assert(kScales[1023 - 27].lower == 1e22 && kScales[1023 - 27].upper == 1e
 static_assert(kScales[1023 + 49].lower == 1 && kScales[1023 + 49].upper == 1);        // 2^49
 static_assert(kScales[1023].lower == 1e14 && kScales[1023].upper == 1e13);            // 2^0
 
-// The same for two values at a time, which check no window, indexed by sign and exponent
+// The same for several values at a time, which check no window, indexed by sign and exponent
 // together: a NaN scale marks what they leave to the scalar rounding, namely every exponent
 // outside the window (zero too), the binade 2^-27 that the window cuts at 1e-8, and the upper
 // decade of 2^49, which is 1e15.
-struct PairScales {
+struct LaneScales {
   double lower[4096];
   double upper[4096];
 };
-inline constexpr auto kPairScales = [] {
-  PairScales table{};
+inline constexpr auto kLaneScales = [] {
+  LaneScales table{};
   constexpr double kNaN = __builtin_nan("");
   for (int index = 0; index < 4096; ++index) {
     const int biased = index & 2047, b = biased - 1023;
@@ -119,63 +109,7 @@ double RoundOther(double value);
   return whole / scale;
 }
 
-// Two lanes of SSE2 (or whatever the target has for two doubles), written with the compiler's
-// vector extensions so that the same code serves every target.
-using Pair = double __attribute__((vector_size(16)));
-using PairBits = std::uint64_t __attribute__((vector_size(16)));
-using PairMask = std::int64_t __attribute__((vector_size(16)));
-
-inline Pair Abs(Pair v) {
-  return reinterpret_cast<Pair>(reinterpret_cast<PairBits>(v) & ~kSign);
-}
-inline Pair Select(PairMask mask, Pair yes, Pair no) {
-  return reinterpret_cast<Pair>((reinterpret_cast<PairBits>(yes) & mask) |
-                                (reinterpret_cast<PairBits>(no) & ~mask));
-}
-// The lanes as integers. The high lane is taken without merging it into some register's old
-// value (as movhlps would), which would chain every pair to the one before.
-inline std::uint64_t Low(PairBits v) {
-  return v[0];
-}
-inline std::uint64_t High(PairBits v) {
-#ifdef __SSE2__
-  const __m128i x = reinterpret_cast<__m128i>(v);
-  return static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_shuffle_epi32(x, 0xEE)));
-#else
-  return v[1];
-#endif
-}
-inline bool All(PairMask mask) {
-#ifdef __SSE2__
-  return _mm_movemask_pd(reinterpret_cast<__m128d>(mask)) == 3;
-#else
-  return (mask[0] & mask[1]) != 0;
-#endif
-}
-
-// RoundFast of two values at once, on the signed values: adding and taking away 1.5 * 2^52
-// rounds both signs to whole numbers, halves to the even one. Lanes that RoundFast does not
-// cover come back clear in `fine`, with no meaningful result: ties, and through the NaN scales
-// everything outside the window, zero, NaN and the infinities.
-[[gnu::always_inline]] inline Pair RoundPair(Pair value, PairMask& fine) {
-  constexpr double kMagic = 6755399441055744.0;  // 1.5 * 2^52
-  const PairBits bits = reinterpret_cast<PairBits>(value);
-  const std::uint64_t i0 = Low(bits) >> 52, i1 = High(bits) >> 52;
-  const Pair lowerScale = {kPairScales.lower[i0], kPairScales.lower[i1]};
-  const Pair upperScale = {kPairScales.upper[i0], kPairScales.upper[i1]};
-  const Pair lower = value * lowerScale, upper = value * upperScale;
-  const PairMask up = Abs(lower) >= kFastMax;
-  const Pair scale = Select(up, upperScale, lowerScale);
-  const Pair scaled = Select(up, upper, lower);
-  const Pair whole = (scaled + kMagic) - kMagic;
-  fine = Abs(whole - scaled) < 0.5;  // not a half, nor NaN
-  return whole / scale;
-}
-
-// The lanes not `fine` rounded one at a time, no finite number becoming NaN.
-[[gnu::noinline]] Pair RoundOtherLanes(Pair value, Pair rounded, PairMask fine);
-
-// One value the pair path left: the full rounding, no finite number becoming NaN.
+// One value that the lanes leave: the full rounding, no finite number becoming NaN.
 inline double KeepOne(double value) {
   double r = RoundTo15Digits(value);
   return std::isfinite(r) ? r : NAN;
@@ -194,47 +128,4 @@ inline double KeepOne(double value) {
   }
   const double result = RoundFast(std::bit_cast<double>(magnitudeBits));
   return std::bit_cast<double>(std::bit_cast<std::uint64_t>(result) | (bits & kSign));
-}
-
-namespace round15 {
-
-// Fills out[0..n), n even, with the values that produce(i) gives for i and i + 1 as a pair,
-// rounded as RoundTo15DigitsKeep rounds them (reporting NaN results with kReport).
-template <bool kReport, class Produce, class Undefined>
-[[gnu::always_inline]] inline void KeepPairs(double* out, std::size_t n, Produce produce,
-                                             Undefined undefined) {
-  for (std::size_t i = 0; i < n; i += 2) {
-    const Pair v = produce(i);
-    PairMask fine;
-    Pair r = RoundPair(v, fine);
-    if (!All(fine)) [[unlikely]] {
-      // Every NaN comes this way, as NaN scales do.
-      r = RoundOtherLanes(v, r, fine);
-      if constexpr (kReport) {
-        if (std::isnan(r[0])) undefined(i);
-        if (std::isnan(r[1])) undefined(i + 1);
-      }
-    }
-    std::memcpy(out + i, &r, sizeof r);
-  }
-}
-
-}  // namespace round15
-
-template <bool kReport, class Undefined>
-void RoundTo15DigitsKeep(double* values, std::size_t n, Undefined undefined) {
-  using namespace round15;
-  const std::size_t even = n & ~std::size_t{1};
-  KeepPairs<kReport>(
-      values, even,
-      [values](std::size_t i) {
-        Pair v;
-        std::memcpy(&v, values + i, sizeof v);
-        return v;
-      },
-      undefined);
-  if (even < n) {
-    values[even] = KeepOne(values[even]);
-    if (kReport && std::isnan(values[even])) undefined(even);
-  }
 }
