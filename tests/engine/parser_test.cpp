@@ -86,6 +86,8 @@ TEST(ParseExpression, RejectsInvalidTextsAndHandsOutNoList) {
            "log((x+1);2)",  // a ")" followed by an operand
            "(+x)*2sin(x)",
            "x;pipi",  // the count alone would take these
+           "y",
+           "x*y",  // only the two-variable engine has y
        }) {
     TokenList list;
     ASSERT_TRUE(ParseExpression("x", list));
