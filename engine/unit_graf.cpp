@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "platform/extctrls.h"
@@ -61,7 +62,8 @@ void Tgraf::PlotFunction(TImage& image, TokenList list, TColor colour) const {
   // The tokens are resolved once for the whole plot; still one evaluation per column.
   std::vector<double> xs;
   for (int column = Left; column <= Right; ++column) xs.push_back(ColumnToX(column));
-  std::vector<PlotSample> samples = CompiledExpression(std::move(list)).EvaluatePlot(xs);
+  CompiledExpression expression(std::move(list));
+  std::span<const PlotSample> samples = expression.EvaluatePlot(xs);
   bool penDown = false;
   for (int column = Left; column <= Right; ++column) {
     const PlotSample& s = samples[column - Left];

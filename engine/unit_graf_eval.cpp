@@ -220,24 +220,28 @@ double CompiledExpression::Evaluate(double x, double y, bool& defined) {
   return defined ? Value(0) : 0;
 }
 
-std::vector<PlotSample> CompiledExpression::EvaluatePlot(std::span<const double> xs) {
+std::span<const PlotSample> CompiledExpression::EvaluatePlot(std::span<const double> xs) {
   const std::size_t n = xs.size();
-  std::vector<PlotSample> samples(n);
-  if (n == 0) return samples;
+  if (n == 0) return {};
   program_.SetWidth(n);
   program_.rx.assign(xs.begin(), xs.end());
   program_.rx.resize(program_.width, xs.back());
   RoundTo15DigitsKeep(program_.rx.data(), program_.width);
   columns::Run(program_);
+  // NaN where undefined, everywhere for a list that cannot be evaluated.
   const double* values = program_.Result();
-  std::size_t first = n;  // the first defined sample
-  bool allDefined = true;
+  samples_.resize(n);
+  PlotSample* samples = samples_.data();
+  std::size_t undefined = 0;
   for (std::size_t s = 0; s < n; ++s) {
-    const bool defined = program_.valid && !std::isnan(values[s]);
-    samples[s] = {defined ? values[s] : 0, defined, false};
-    if (defined && first == n) first = s;
-    allDefined &= defined;
+    const double v = values[s];
+    const bool defined = v == v;
+    samples[s] = {defined ? v : 0, defined, false};
+    undefined += !defined;
   }
+  const bool allDefined = undefined == 0;
+  std::size_t first = 0;  // the first defined sample
+  while (first < n && !samples[first].defined) ++first;
   // The ring as Evaluate keeps it, slot by slot: slot k is created by the first defined sample
   // and then compared wherever its operation was evaluated and defined, which is everywhere
   // when every sample is defined.
@@ -253,7 +257,7 @@ std::vector<PlotSample> CompiledExpression::EvaluatePlot(std::span<const double>
       last = positive[s];
     }
   }
-  return samples;
+  return {samples, n};
 }
 
 void CompiledExpression::EvaluateGrid(

@@ -88,8 +88,9 @@ class CompiledExpression {
 
   // One plot: the samples at xs in order, each evaluated once, with Jump cleared before each and
   // FirstSample until the first defined one, exactly as calling Evaluate for each in turn with
-  // one fresh ring; computing all of them together is faster.
-  std::vector<PlotSample> EvaluatePlot(std::span<const double> xs);
+  // one fresh ring; computing all of them together is faster. The samples are valid until the
+  // next evaluation.
+  std::span<const PlotSample> EvaluatePlot(std::span<const double> xs);
 
   // The value at (x, y) of an expression in both variables; no sign ring.
   double Evaluate(double x, double y, bool& defined);
@@ -111,6 +112,7 @@ class CompiledExpression {
 
   columns::Program program_;
   bool valid_ = false;
+  std::vector<PlotSample> samples_;
 };
 
 // Evaluates a list once at x (see CompiledExpression::Evaluate); consumes the list.

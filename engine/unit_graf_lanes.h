@@ -83,8 +83,7 @@ inline void Exponents(Lanes value, std::uint64_t (&index)[kLanes]) {
 #endif
 }
 
-// ---- 15-digit rounding
-// ----------------------------------------------------------------------------
+// ---- 15-digit rounding ---------------------------------------------------------------------
 
 // round15::RoundFast for every lane at once, on the signed values: adding and taking away
 // 1.5 * 2^52 rounds both signs to whole numbers, halves to the even one. Lanes that RoundFast
@@ -158,10 +157,10 @@ template <bool kReport, class Produce, class Undefined>
 
 void RoundKeep(double* values, std::size_t n) {
   const std::size_t whole = n - n % kLanes;
-  KeepLanes<false>(
-      values,
-      whole, [values](std::size_t i) __attribute__((always_inline)) { return Load(values + i); },
-      [](std::size_t) {});
+  auto load = [values](std::size_t i) __attribute__((always_inline)) {
+    return Load(values + i);
+  };
+  KeepLanes<false>(values, whole, load, [](std::size_t) {});
   for (std::size_t i = whole; i < n; ++i) values[i] = round15::KeepOne(values[i]);
 }
 
@@ -283,20 +282,25 @@ double PowerRaw(double a, double b) {
 
 // The n-th root of x (an odd root keeps the sign of x). Undefined: an even root (n rounded to a
 // whole number) of a negative number, and a result whose logarithm reaches 50.
-double RootRaw(double n, double x) {
+// The same with the degree's reciprocal and whether it counts as odd given, for a degree that
+// stays the same over many samples.
+inline double RootRaw(double n, double inverse, bool odd, double x) {
   if (std::isnan(n) || std::isnan(x)) return NAN;
-  if (x < 0 && !IsOdd(RoundEven(n))) return NAN;
+  if (x < 0 && !odd) return NAN;
   double sign = x < 0 ? -1 : 1;
   if (x == 0 || n == 0) return 0;
   double magnitude = std::fabs(x);
   // For |n| >= 1, |ln|x| / n| < 50 holds whenever e^-50 < |x| < e^50.
   bool inBand = std::fabs(n) >= 1 && magnitude > 1.93e-22 && magnitude < 5.18e21;
   if (!inBand) {
-    double l = std::log(magnitude) * (1 / n);
+    double l = std::log(magnitude) * inverse;
     if (l >= kLogLimit) return NAN;
     if (l < -kLogLimit) return 0;
   }
-  return sign * std::pow(magnitude, 1 / n);
+  return sign * std::pow(magnitude, inverse);
+}
+double RootRaw(double n, double x) {
+  return RootRaw(n, 1 / n, IsOdd(RoundEven(n)), x);
 }
 
 // The logarithm of the argument to a base that is positive, not 1 and with a non-zero
@@ -367,8 +371,7 @@ double Apply(Code code, double a, double b) {
   return NAN;
 }
 
-// ---- the run
-// --------------------------------------------------------------------------------------
+// ---- the run ------------------------------------------------------------------------------------
 
 // The operands of an operation on lanes: a column, or a constant that every sample shares.
 struct ColumnIn {
@@ -552,7 +555,14 @@ void Runner::Run() {
         }
         break;
       case Code::Root:
-        OneByOne(i, op, [](double a, double b, std::size_t) { return RootRaw(a, b); });
+        if (op.a.source == Source::Constant) {
+          const double n = op.a.value, inverse = 1 / n;
+          const bool odd = IsOdd(RoundEven(n));
+          OneByOne(i, op,
+                   [=](double, double x, std::size_t) { return RootRaw(n, inverse, odd, x); });
+        } else {
+          OneByOne(i, op, [](double a, double b, std::size_t) { return RootRaw(a, b); });
+        }
         break;
       case Code::Logarithm:
         OneByOne(i, op, [&op, sign](double base, double argument, std::size_t s) {

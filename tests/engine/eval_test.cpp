@@ -312,7 +312,8 @@ bool ExpectTheRules(const std::string& text, const std::vector<double>& xs) {
   if (!ParseExpression(text, list)) return true;  // nothing to evaluate
   for (bool wide : kLaneWidths) {
     LaneWidth lanes(wide);
-    std::vector<PlotSample> plot = CompiledExpression(CopyTokenList(list)).EvaluatePlot(xs);
+    CompiledExpression expression(CopyTokenList(list));
+    std::span<const PlotSample> plot = expression.EvaluatePlot(xs);
     SignRing ring;
     bool first = true;
     std::vector<bool> last;  // the reference ring
@@ -524,7 +525,8 @@ TEST(CompiledExpression, PlotsWhatFreshListsGiveAtEverySample) {
     for (const char* text : {"log(x;8)", "log(x+2;x*x)", "1/x+1/(x-1)", "tg(x)-cotg(x)", "odm(x;x)",
                              "x^x", "arccotg(x)/x", "1/(x+4)", "odm(2;x)/x", "5"}) {
       TokenList list = Parse(text);
-      std::vector<PlotSample> plot = CompiledExpression(CopyTokenList(list)).EvaluatePlot(xs);
+      CompiledExpression expression(CopyTokenList(list));
+      std::span<const PlotSample> plot = expression.EvaluatePlot(xs);
       ASSERT_EQ(plot.size(), xs.size());
       SignRing ring;
       bool first = true;
