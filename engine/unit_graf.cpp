@@ -2,7 +2,7 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdlib>
+#include <span>
 #include <vector>
 
 #include "platform/extctrls.h"
@@ -19,37 +19,6 @@ constexpr TColor kAxis = 0x000000;
 constexpr int kFarBeyond = 1000;
 
 }  // namespace
-
-Tgraf::Tgraf(const Toblast& area, int scale)
-    : Left(area.Left),
-      Right(area.Right),
-      Top(area.Top),
-      Bottom(area.Bottom),
-      XMin(0),
-      XMax(0),
-      YMax(0),
-      YMin(0),
-      WidthPx(std::abs(area.Right - area.Left)),
-      Units(WidthPx / scale),
-      Scale(scale),
-      UnitsPerPixel(1.0 / scale) {
-  YMax = Units / 2;
-  YMin = YMax - Units;
-  XMin = -(Units / 2);
-  XMax = XMin + Units;
-}
-
-void Tgraf::SetScale(int newScale) {
-  Scale = newScale;
-  UnitsPerPixel = 1.0 / newScale;
-  Units = WidthPx / newScale;
-  XMax = XMin + Units;
-  YMin = YMax - Units;
-}
-
-double Tgraf::ColumnToX(int column) const {
-  return (column - Left) * UnitsPerPixel + XMin;
-}
 
 int Tgraf::YToRow(double y) const {
   double row = RoundHalfEven((YMax - y) * Scale);
@@ -93,7 +62,8 @@ void Tgraf::PlotFunction(TImage& image, TokenList list, TColor colour) const {
   // The tokens are resolved once for the whole plot; still one evaluation per column.
   std::vector<double> xs;
   for (int column = Left; column <= Right; ++column) xs.push_back(ColumnToX(column));
-  std::vector<PlotSample> samples = CompiledExpression(std::move(list)).EvaluatePlot(xs);
+  CompiledExpression expression(std::move(list));
+  std::span<const PlotSample> samples = expression.EvaluatePlot(xs);
   bool penDown = false;
   for (int column = Left; column <= Right; ++column) {
     const PlotSample& s = samples[column - Left];

@@ -4,30 +4,17 @@
 
 #include "engine/unit_graf_eval.h"
 #include "engine/unit_graf_parse.h"
+#include "engine/unit_graf_view.h"
 #include "engine/unit_typy.h"
-#include "platform/classes.h"
 #include "platform/graphics.h"
 
 class TImage;
 
-// A drawing area in pixels, in this order: Left, Right, Top, Bottom.
-struct Toblast {
-  int Left = 0, Right = 0, Top = 0, Bottom = 0;
-};
-
-// The graph view of one drawing area: the integer ranges of x and y it shows, square in units
-// and derived from the width alone. Pages may pan by moving both ends of a range by the same
-// amount; the object keeps no other state, so changes show at the next drawing.
-class Tgraf : public TObject {
+// The graph view of one drawing area (see TgrafView), which plots functions of x over a grid.
+class Tgraf : public TgrafView {
  public:
-  // Create: the area is copied; `scale` (pixels per unit, > 0) gives Units = width div scale,
-  // x from -(Units div 2) and y down from Units div 2, each over Units units.
-  Tgraf(const Toblast& area, int scale);
+  using TgrafView::TgrafView;
 
-  // Rescales (newScale > 0) keeping the top-left corner (XMin, YMax).
-  void SetScale(int newScale);
-  // The x of a pixel column.
-  double ColumnToX(int column) const;
   // The row of y counted from the top of the picture, rounded with halves to the even row.
   int YToRow(double y) const;
 
@@ -39,12 +26,4 @@ class Tgraf : public TObject {
   void PlotFunction(TImage& image, TokenList list, TColor colour) const;
   // DrawGrid first when `clear`, then PlotFunction; the list is consumed.
   void DrawGraph(TImage& image, TokenList list, TColor colour, bool clear) const;
-
-  int Left, Right, Top, Bottom;
-  int XMin, XMax;
-  int YMax, YMin;
-  int WidthPx;
-  int Units;
-  int Scale;
-  double UnitsPerPixel;
 };

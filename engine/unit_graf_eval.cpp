@@ -1,38 +1,18 @@
 #include "engine/unit_graf_eval.h"
 
 #include <algorithm>
-#include <array>
+#include <climits>
 #include <cmath>
-#include <cstdint>
-#include <numbers>
 #include <string>
 
 #include "engine/unit_graf_round.h"
 #include "engine/unit_syntaxe.h"
 #include "platform/sysutils.h"
 
-// ---- operations -------------------------------------------------------------------------------
-
-enum class CompiledExpression::Code : unsigned char {
-  Constant,
-  X,
-  Add,
-  Subtract,
-  Multiply,
-  Divide,
-  Power,
-  Root,
-  Logarithm,
-  Arcsin,
-  Cos,
-  Arccos,
-  Tg,
-  Arctg,
-  Cotg,
-  Arccotg,
-  Sin,
-  Abs,
-};
+using columns::Code;
+using columns::Operand;
+using columns::Operation;
+using columns::Source;
 
 namespace {
 
@@ -40,228 +20,48 @@ namespace {
 constexpr double kE = 2.718281828459;
 constexpr double kPi = 3.14159265358979;
 
-// Powers and roots whose natural logarithm reaches this are undefined; below its negative they
-// are 0.
-constexpr double kLogLimit = 50;
-
-// A result as the stack holds it: rounded to 15 significant digits; false when it is no finite
-// number (an overflow, or a rounding beyond the largest double).
-inline bool Keep(double result, double& slot) {
-  slot = RoundTo15Digits(result);
-  return std::isfinite(slot);
-}
-
-// The exact product a * b as hi + lo.
-inline void TwoProduct(double a, double b, double& hi, double& lo) {
-  hi = a * b;
-#ifdef __FMA__
-  lo = std::fma(a, b, -hi);
-#else
-  // Dekker's product: split each factor into halves whose products are exact.
-  constexpr double kSplit = 134217729.0;  // 2^27 + 1
-  double ca = kSplit * a, cb = kSplit * b;
-  double ah = ca - (ca - a), al = a - ah;
-  double bh = cb - (cb - b), bl = b - bh;
-  lo = ((ah * bh - hi) + ah * bl + al * bh) + al * bl;
-#endif
-}
-
-// a^n for 2 <= n <= 16, carried in double-double so that the result is rounded once, about as
-// exactly as pow() rounds it.
-double IntPower(double a, int n) {
-  double hi = a, lo = 0;
-  for (int i = 1; i < n; ++i) {
-    double p, e;
-    TwoProduct(hi, a, p, e);
-    e += lo * a;
-    hi = p + e;
-    lo = e - (hi - p);
-  }
-  return hi + lo;
-}
-
-constexpr int kMaxIntPower = 16;
-
-// For a whole exponent 1 <= n <= 16: |a| strictly inside (low, high) puts ln|a| * n well inside
-// (-50, 50), so the logarithm need not be taken. The margin covers the logarithm's rounding.
-struct Band {
-  double low, high;
-};
-const std::array<Band, kMaxIntPower + 1> kIntPowerBand = [] {
-  std::array<Band, kMaxIntPower + 1> bands{};
-  for (int n = 1; n <= kMaxIntPower; ++n) {
-    bands[n] = {std::exp(-kLogLimit / n) * (1 + 1e-9), std::exp(kLogLimit / n) * (1 - 1e-9)};
-  }
-  return bands;
-}();
-
-// Rounding to a whole number with halves to the even neighbour (as RoundHalfEven), inline.
-inline double RoundEven(double v) {
-  constexpr double kTwo52 = 4503599627370496.0;
-  if (!(std::fabs(v) < kTwo52)) return v;  // already whole (or NaN)
-  double t = std::copysign(kTwo52, v);
-  return (v + t) - t;
-}
-
-// For a whole number.
-inline bool IsOdd(double whole) {
-  constexpr double kTwo53 = 9007199254740992.0;
-  return std::fabs(whole) < kTwo53 && (static_cast<std::int64_t>(whole) & 1) != 0;
-}
-
-// A^B in general (PowerOp).
-bool GeneralPower(double a, double b, double& result) {
-  if (b < 0 && a == 0) return false;
-  double rounded = RoundEven(b);
-  bool whole = b == rounded;
-  double sign = a < 0 && whole && IsOdd(rounded) ? -1 : 1;
-  double value;
-  if (a == 0) {
-    value = b == 0 ? 1 : 0;
-  } else if (!whole && a < 0) {
-    return false;
-  } else {
-    double magnitude = std::fabs(a);
-    double l = std::log(magnitude) * b;
-    if (l >= kLogLimit) return false;
-    value = l < -kLogLimit ? 0 : std::pow(magnitude, b);
-  }
-  return Keep(sign * value, result);
-}
-
-// A^B. Undefined: 0 to a negative power, a negative base with a fractional exponent, and a
-// result whose logarithm reaches 50; below -50 the value is 0.
-inline bool PowerOp(double a, double b, double& result) {
-  // The common case inline: a small whole exponent and a base for which ln|a| * b is surely
-  // inside (-50, 50), which needs no logarithm.
-  if (b >= 1 && b <= kMaxIntPower) {
-    int n = static_cast<int>(b);
-    double magnitude = std::fabs(a);
-    if (n == b && magnitude > kIntPowerBand[n].low && magnitude < kIntPowerBand[n].high) {
-      double value;
-      if (n <= 3) {
-        // A square is one correctly rounded product; a cube its exact square times a.
-        double square, error;
-        TwoProduct(magnitude, magnitude, square, error);
-        if (n == 1) {
-          value = magnitude;
-        } else if (n == 2) {
-          value = square;
-        } else {
-          double cube, cubeError;
-          TwoProduct(square, magnitude, cube, cubeError);
-          value = cube + (cubeError + error * magnitude);
-        }
-      } else {
-        value = IntPower(magnitude, n);
-      }
-      return Keep(a < 0 && (n & 1) ? -value : value, result);
-    }
-  }
-  return GeneralPower(a, b, result);
-}
-
-// The n-th root of x (an odd root keeps the sign of x). Undefined: an even root (n rounded to a
-// whole number) of a negative number, and a result whose logarithm reaches 50.
-bool RootOp(double n, double x, double& result) {
-  if (x < 0 && !IsOdd(RoundEven(n))) return false;
-  double sign = x < 0 ? -1 : 1;
-  if (x == 0 || n == 0) return Keep(0, result);
-  double magnitude = std::fabs(x);
-  // For |n| >= 1, |ln|x| / n| < 50 holds whenever e^-50 < |x| < e^50.
-  bool inBand = std::fabs(n) >= 1 && magnitude > 1.93e-22 && magnitude < 5.18e21;
-  if (!inBand) {
-    double l = std::log(magnitude) * (1 / n);
-    if (l >= kLogLimit) return false;
-    if (l < -kLogLimit) return Keep(0, result);
-  }
-  return Keep(sign * std::pow(magnitude, 1 / n), result);
-}
-
-inline bool AddOp(double a, double b, double& r) {
-  return Keep(a + b, r);
-}
-inline bool SubtractOp(double a, double b, double& r) {
-  return Keep(a - b, r);
-}
-inline bool MultiplyOp(double a, double b, double& r) {
-  return Keep(a * b, r);
-}
-inline bool ArcsinOp(double v, double& r) {
-  return v >= -1 && v <= 1 && Keep(std::asin(v), r);
-}
-inline bool ArccosOp(double v, double& r) {
-  return v >= -1 && v <= 1 && Keep(std::acos(v), r);
-}
-inline bool CosOp(double v, double& r) {
-  return Keep(std::cos(v), r);
-}
-inline bool SinOp(double v, double& r) {
-  return Keep(std::sin(v), r);
-}
-inline bool ArctgOp(double v, double& r) {
-  return Keep(std::atan(v), r);
-}
-// Values in (0, pi): arctg(1/v), moved up by pi for negative v.
-inline bool ArccotgOp(double v, double& r) {
-  return Keep(v == 0 ? std::numbers::pi / 2 : std::atan(1 / v) + (v < 0 ? std::numbers::pi : 0.0),
-              r);
-}
-inline bool AbsOp(double v, double& r) {
-  return Keep(std::fabs(v), r);
-}
-
 }  // namespace
 
-// ---- compiling
-// ------------------------------------------------------------------------------------
+// ---- compiling --------------------------------------------------------------------------------
 
 bool CompiledExpression::Fold(Code code, double a, double b, double& result) {
   switch (code) {
-    case Code::Add:
-      return AddOp(a, b, result);
-    case Code::Subtract:
-      return SubtractOp(a, b, result);
-    case Code::Multiply:
-      return MultiplyOp(a, b, result);
-    case Code::Power:
-      return PowerOp(a, b, result);
-    case Code::Root:
-      return RootOp(a, b, result);
-    case Code::Arcsin:
-      return ArcsinOp(b, result);
-    case Code::Arccos:
-      return ArccosOp(b, result);
-    case Code::Cos:
-      return CosOp(b, result);
-    case Code::Sin:
-      return SinOp(b, result);
-    case Code::Arctg:
-      return ArctgOp(b, result);
-    case Code::Arccotg:
-      return ArccotgOp(b, result);
-    case Code::Abs:
-      return AbsOp(b, result);
-    default:
+    case Code::Divide:
+    case Code::Logarithm:
+    case Code::Tg:
+    case Code::Cotg:
       return false;  // the division-like ones keep their ring slots
+    default:
+      break;
   }
+  // A constant as written may have more than 15 digits, so even |v| is rounded.
+  result = round15::KeepOne(columns::Apply(code, a, b));
+  return !std::isnan(result);
 }
 
-CompiledExpression::CompiledExpression(TokenList list) {
-  // The values on the stack while compiling: where the operations that compute each begin,
-  // and whether it is a constant. Every other value is a 15-digit value already; a number as
-  // written may have more digits.
+CompiledExpression::CompiledExpression(TokenList list, Variables variables) {
+  // The values on the stack while compiling. A constant or a variable is no operation of its
+  // own: the operations that use it read it where it is. Computed values live on levels, taken
+  // lowest first and given back when used, so that an operation may write over its operands.
   struct Entry {
-    size_t first;
-    bool constant;
+    Source source;
+    int level;
     double value;
   };
   std::vector<Entry> stack;
-  // Drops the operation at `at`, a lone constant below the top value.
-  auto eraseConstant = [&](size_t at) {
-    operations_.erase(operations_.begin() + static_cast<std::ptrdiff_t>(at));
-    for (int& d : divisions_) d -= d > static_cast<int>(at);
+  std::vector<bool> busy;
+  auto take = [&] {
+    int level = 0;
+    while (level < static_cast<int>(busy.size()) && busy[level]) ++level;
+    if (level == static_cast<int>(busy.size())) busy.push_back(false);
+    busy[level] = true;
+    program_.levels = std::max(program_.levels, level + 1);
+    return level;
   };
+  auto giveBack = [&](const Entry& e) {
+    if (e.source == Source::Level) busy[e.level] = false;
+  };
+  auto operand = [](const Entry& e) { return Operand{e.source, e.level, e.value}; };
 
   // The operator and function tokens; the division-like ones have a ring slot.
   struct Letter {
@@ -281,257 +81,115 @@ CompiledExpression::CompiledExpression(TokenList list) {
   bool valid = true;
   while (valid && list.Exists() && list.First()->next) {
     std::string token = PopToken(list);
-    Operation op{Code::Constant, 0, 0};
-    int operands = 0;
-    bool division = false;
-    switch (ClassifyToken(token)) {
-      case TokenKind::Operand:
-        if (token == "y") {
-          valid = false;  // the two-variable variant's
-        } else if (token == "a") {
-          op.value = kE;
-        } else if (token == "b") {
-          op.value = kPi;
-        } else if (token == "c") {
-          op.code = Code::X;
-        } else {
-          op.value = StrToFloat(token);
-        }
-        break;
-      case TokenKind::Separator:
-        continue;  // nothing to do at run time
-      case TokenKind::Unary:
-      case TokenKind::Binary: {
-        operands = ClassifyToken(token) == TokenKind::Unary ? 1 : 2;
-        const Letter* letter = std::find_if(std::begin(kLetters), std::end(kLetters),
-                                            [&](const Letter& l) { return l.token == token[0]; });
-        op.code = letter->code;
-        division = letter->division;
-        if (op.code == Code::Logarithm) op.value = NAN;  // no base seen yet
-        break;
-      }
-      case TokenKind::Unknown:
-        valid = false;
-        break;
-    }
-    if (!valid || stack.size() < static_cast<size_t>(operands)) {
+    const TokenKind kind = ClassifyToken(token);
+    if (kind == TokenKind::Separator) continue;  // nothing to do at run time
+    if (kind == TokenKind::Unknown) {
       valid = false;
       break;
     }
-
-    if (operands == 0) {
-      stack.push_back({operations_.size(), op.code == Code::Constant, op.value});
-      operations_.push_back(op);
+    if (kind == TokenKind::Operand) {
+      if (token == "y") {
+        if (variables != Variables::XY) valid = false;
+        stack.push_back({Source::Y, 0, 0});
+      } else if (token == "a") {
+        stack.push_back({Source::Constant, 0, kE});
+      } else if (token == "b") {
+        stack.push_back({Source::Constant, 0, kPi});
+      } else if (token == "c") {
+        program_.firstX = std::min(program_.firstX, static_cast<int>(program_.operations.size()));
+        stack.push_back({Source::X, 0, 0});
+      } else {
+        stack.push_back({Source::Constant, 0, StrToFloat(token)});
+      }
       continue;
     }
+
+    const int operands = kind == TokenKind::Unary ? 1 : 2;
+    if (stack.size() < static_cast<std::size_t>(operands)) {
+      valid = false;
+      break;
+    }
+    const Letter& letter = *std::find_if(std::begin(kLetters), std::end(kLetters),
+                                         [&](const Letter& l) { return l.token == token[0]; });
+    const Code code = letter.code;
     Entry b = stack.back();
+    stack.pop_back();
+    Entry a = operands == 2 ? stack.back() : Entry{Source::Constant, 0, 0};
     if (operands == 2) stack.pop_back();
-    Entry& a = stack.back();  // the result's entry (the operand itself for one operand)
-    double result;
+    const bool aConstant = a.source == Source::Constant, bConstant = b.source == Source::Constant;
+
     // Constants are folded: the same operation on the same values, once instead of per sample.
-    if (!division && b.constant && (operands == 1 || a.constant) &&
-        Fold(op.code, a.value, b.value, result)) {
-      if (operands == 2) operations_.pop_back();
-      operations_.back().value = result;
-      a = {a.first, true, result};
+    double folded;
+    if (!letter.division && bConstant && (operands == 1 || aConstant) &&
+        Fold(code, a.value, b.value, folded)) {
+      stack.push_back({Source::Constant, 0, folded});
       continue;
     }
-    // 1 * v, v * 1, v + 0, 0 + v and v - 0 are v itself for a v that is no constant (two
-    // constants have been folded above).
-    if (operands == 2) {
-      bool identityRight = b.constant && !a.constant &&
-                           ((op.code == Code::Multiply && b.value == 1) ||
-                            ((op.code == Code::Add || op.code == Code::Subtract) && b.value == 0));
-      bool identityLeft =
-          a.constant && !b.constant &&
-          ((op.code == Code::Multiply && a.value == 1) || (op.code == Code::Add && a.value == 0));
-      if (identityRight) {
-        operations_.pop_back();
-        continue;
-      }
-      if (identityLeft) {
-        eraseConstant(a.first);
-        a = {a.first, false, 0};
-        continue;
-      }
+    // A value that is no constant is a 15-digit value already, so 1 * v, v * 1, v + 0, 0 + v and
+    // v - 0 are v itself, and |v| and 0 - v need no rounding.
+    if (operands == 2 && bConstant && !aConstant &&
+        ((code == Code::Multiply && b.value == 1) ||
+         ((code == Code::Add || code == Code::Subtract) && b.value == 0))) {
+      stack.push_back(a);
+      continue;
     }
-    if (division) divisions_.push_back(static_cast<int>(operations_.size()));
-    operations_.push_back(op);
-    a = {a.first, false, 0};
+    if (operands == 2 && aConstant && !bConstant &&
+        ((code == Code::Multiply || code == Code::Add) && a.value == (code == Code::Add ? 0 : 1))) {
+      stack.push_back(b);
+      continue;
+    }
+    Operation op{code, 0, operand(a), operand(b), -1, NAN, 0};
+    if (operands == 2 && aConstant && !bConstant && code == Code::Subtract && a.value == 0) {
+      op.code = Code::Negate;
+    }
+    if (code == Code::Logarithm && aConstant) {
+      op.base = a.value;
+      op.lnBase = std::log(a.value);
+    }
+    giveBack(a);
+    giveBack(b);
+    op.level = take();
+    if (letter.division) {
+      op.division = static_cast<int>(program_.divisions.size());
+      program_.divisions.push_back(static_cast<int>(program_.operations.size()));
+    }
+    program_.operations.push_back(op);
+    stack.push_back({Source::Level, op.level, 0});
   }
-  valid_ = valid && stack.size() == 1;
+  valid_ = program_.valid = valid && stack.size() == 1;
   if (!valid_) {
-    operations_.clear();
-    divisions_.clear();
+    program_.operations.clear();
+    program_.divisions.clear();
+    program_.result = 0;
+    return;
   }
-  int depth = 0;
-  for (const Operation& op : operations_) {
-    switch (op.code) {
-      case Code::Constant:
-      case Code::X:
-        maxDepth_ = std::max(maxDepth_, ++depth);
-        break;
-      case Code::Add:
-      case Code::Subtract:
-      case Code::Multiply:
-      case Code::Divide:
-      case Code::Power:
-      case Code::Root:
-      case Code::Logarithm:
-        --depth;
-        break;
-      default:
-        break;
-    }
+  if (stack.back().source == Source::Level) {
+    program_.result = stack.back().level;
+  } else {
+    program_.result = take();
+    program_.operations.push_back(
+        {Code::Load, program_.result, {}, operand(stack.back()), -1, NAN, 0});
   }
 }
 
-// ---- evaluating
-// -----------------------------------------------------------------------------------
+// ---- evaluating -------------------------------------------------------------------------------
 
-void CompiledExpression::Run(const double* x, size_t n) {
-  const int count = static_cast<int>(operations_.size());
-  values_.resize(static_cast<size_t>(maxDepth_ + 1) * n);
-  stops_.assign(n, valid_ ? count : 0);
-  positive_.resize(divisions_.size() * n + 1);
-  size_t live = valid_ ? n : 0;
-  // x as its text carries it, once per sample however often the list names it.
-  rx_.resize(n);
-  for (size_t s = 0; s < n; ++s) rx_[s] = RoundTo15Digits(x[s]);
-  size_t depth = 0;                        // values on the stack, each n samples wide
-  unsigned char* sign = positive_.data();  // the signs of the next division-like operation
-
-  // Applies `step` (sample -> defined) to every sample still defined; a sample that becomes
-  // undefined stops at operation i and is left alone from then on.
-  auto forLive = [&](int i, auto step) {
-    for (size_t s = 0; s < n; ++s) {
-      if (stops_[s] == count && !step(s)) {
-        stops_[s] = i;
-        --live;
-      }
-    }
-  };
-
-  for (int i = 0; i < count && live > 0; ++i) {
-    Operation& op = operations_[i];
-    double* top = values_.data() + depth * n;                       // the next free level
-    double* b = values_.data() + (depth >= 1 ? depth - 1 : 0) * n;  // the top value
-    double* a = values_.data() + (depth >= 2 ? depth - 2 : 0) * n;  // the value below it
-    switch (op.code) {
-      case Code::Constant:
-        std::fill(top, top + n, op.value);
-        ++depth;
-        break;
-      case Code::X:
-        forLive(i, [&](size_t s) {
-          top[s] = rx_[s];
-          return std::isfinite(top[s]);
-        });
-        ++depth;
-        break;
-      case Code::Add:
-        forLive(i, [&](size_t s) { return AddOp(a[s], b[s], a[s]); });
-        --depth;
-        break;
-      case Code::Subtract:
-        forLive(i, [&](size_t s) { return SubtractOp(a[s], b[s], a[s]); });
-        --depth;
-        break;
-      case Code::Multiply:
-        forLive(i, [&](size_t s) { return MultiplyOp(a[s], b[s], a[s]); });
-        --depth;
-        break;
-      case Code::Divide:
-        forLive(i, [&](size_t s) {
-          sign[s] = b[s] > 0;
-          return b[s] != 0 && Keep(a[s] / b[s], a[s]);
-        });
-        sign += n;
-        --depth;
-        break;
-      case Code::Power:
-        forLive(i, [&](size_t s) { return PowerOp(a[s], b[s], a[s]); });
-        --depth;
-        break;
-      case Code::Root:
-        forLive(i, [&](size_t s) { return RootOp(a[s], b[s], a[s]); });
-        --depth;
-        break;
-      case Code::Logarithm:
-        forLive(i, [&](size_t s) {
-          double base = a[s], argument = b[s];
-          if (!(argument > 0 && base > 0 && base != 1)) return false;
-          if (base != op.value) {  // the base is nearly always the same constant
-            op.value = base;
-            op.lnValue = std::log(base);
-          }
-          sign[s] = op.lnValue > 0;
-          return op.lnValue != 0 && Keep(std::log(argument) / op.lnValue, a[s]);
-        });
-        sign += n;
-        --depth;
-        break;
-      case Code::Arcsin:
-        forLive(i, [&](size_t s) { return ArcsinOp(b[s], b[s]); });
-        break;
-      case Code::Arccos:
-        forLive(i, [&](size_t s) { return ArccosOp(b[s], b[s]); });
-        break;
-      case Code::Cos:
-        forLive(i, [&](size_t s) { return CosOp(b[s], b[s]); });
-        break;
-      case Code::Sin:
-        forLive(i, [&](size_t s) { return SinOp(b[s], b[s]); });
-        break;
-      case Code::Tg:
-        forLive(i, [&](size_t s) {
-          double v = b[s], c = std::cos(v);
-          sign[s] = c > 0;
-          return c != 0 && Keep(std::sin(v) / c, b[s]);
-        });
-        sign += n;
-        break;
-      case Code::Cotg:
-        forLive(i, [&](size_t s) {
-          double v = b[s], sine = std::sin(v);
-          sign[s] = sine > 0;
-          return sine != 0 && Keep(std::cos(v) / sine, b[s]);
-        });
-        sign += n;
-        break;
-      case Code::Arctg:
-        forLive(i, [&](size_t s) { return ArctgOp(b[s], b[s]); });
-        break;
-      case Code::Arccotg:
-        forLive(i, [&](size_t s) { return ArccotgOp(b[s], b[s]); });
-        break;
-      case Code::Abs:
-        // A constant operand has been folded, so this one is a 15-digit value already.
-        for (size_t s = 0; s < n; ++s) b[s] = std::fabs(b[s]);
-        break;
-    }
-  }
-}
-
-bool CompiledExpression::Defined(size_t s) const {
-  return valid_ && stops_[s] == static_cast<int>(operations_.size());
-}
-
-void CompiledExpression::RingSteps(size_t s, size_t n, bool firstSample, bool& jump,
+void CompiledExpression::RingSteps(std::size_t s, bool firstSample, bool& jump,
                                    SignRing& ring) const {
   // Each division-like operation before the stop was defined; the one at the stop (if it is
   // one) was met but undefined; later ones were not reached, and the ring is only turned past
   // them so that every slot stays with its own operation.
-  const int stop = stops_[s];
-  for (size_t k = 0; k < divisions_.size(); ++k) {
-    int at = divisions_[k];
+  const std::vector<int>& divisions = program_.divisions;
+  const int stop = divisions.empty() ? 0 : program_.stops[s];
+  for (std::size_t k = 0; k < divisions.size(); ++k) {
+    int at = divisions[k];
     if (at > stop) {
       RotateRing(ring);
       continue;
     }
     if (firstSample) AddRingSlot(ring);
     if (at < stop) {
-      bool positive = positive_[k * n + s] != 0;
+      bool positive = program_.positive[k * program_.width + s] != 0;
       if (!firstSample && ReadRingSlot(ring) != positive) jump = true;
       WriteRingSlot(ring, positive);
     }
@@ -542,27 +200,81 @@ void CompiledExpression::RingSteps(size_t s, size_t n, bool firstSample, bool& j
 
 double CompiledExpression::Evaluate(double x, bool& defined, bool& jump, bool firstSample,
                                     SignRing& ring) {
-  Run(&x, 1);
-  RingSteps(0, 1, firstSample, jump, ring);
+  program_.SetWidth(1);
+  program_.rx.assign(program_.width, x);
+  RoundTo15DigitsKeep(program_.rx.data(), program_.width);
+  columns::Run(program_);
+  RingSteps(0, firstSample, jump, ring);
   defined = Defined(0);
-  return defined ? values_[0] : 0;
+  return defined ? Value(0) : 0;
 }
 
-std::vector<PlotSample> CompiledExpression::EvaluatePlot(std::span<const double> xs) {
-  const size_t n = xs.size();
-  Run(xs.data(), n);
-  std::vector<PlotSample> samples(n);
-  SignRing ring;
-  bool firstSample = true;
-  for (size_t s = 0; s < n; ++s) {
-    PlotSample& sample = samples[s];
-    sample.jump = false;
-    if (!divisions_.empty() || firstSample) RingSteps(s, n, firstSample, sample.jump, ring);
-    sample.defined = Defined(s);
-    sample.y = sample.defined ? values_[s] : 0;
-    if (firstSample && sample.defined) firstSample = false;
+double CompiledExpression::Evaluate(double x, double y, bool& defined) {
+  program_.SetWidth(1);
+  program_.rx.assign(program_.width, x);
+  program_.ry.assign(program_.width, y);
+  RoundTo15DigitsKeep(program_.rx.data(), program_.width);
+  RoundTo15DigitsKeep(program_.ry.data(), program_.width);
+  columns::Run(program_);
+  defined = Defined(0);
+  return defined ? Value(0) : 0;
+}
+
+std::span<const PlotSample> CompiledExpression::EvaluatePlot(std::span<const double> xs) {
+  const std::size_t n = xs.size();
+  if (n == 0) return {};
+  program_.SetWidth(n);
+  program_.rx.assign(xs.begin(), xs.end());
+  program_.rx.resize(program_.width, xs.back());
+  RoundTo15DigitsKeep(program_.rx.data(), program_.width);
+  columns::Run(program_);
+  // NaN where undefined, everywhere for a list that cannot be evaluated.
+  const double* values = program_.Result();
+  samples_.resize(n);
+  PlotSample* samples = samples_.data();
+  std::size_t undefined = 0;
+  for (std::size_t s = 0; s < n; ++s) {
+    const double v = values[s];
+    const bool defined = v == v;
+    samples[s] = {defined ? v : 0, defined, false};
+    undefined += !defined;
   }
-  return samples;
+  const bool allDefined = undefined == 0;
+  std::size_t first = 0;  // the first defined sample
+  while (first < n && !samples[first].defined) ++first;
+  // The ring as Evaluate keeps it, slot by slot: slot k is created by the first defined sample
+  // and then compared wherever its operation was evaluated and defined, which is everywhere
+  // when every sample is defined.
+  const std::vector<int>& divisions = program_.divisions;
+  for (std::size_t k = 0; k < divisions.size() && first < n; ++k) {
+    const int at = divisions[k];
+    const std::int64_t* positive = program_.positive.data() + k * program_.width;
+    const int* stops = program_.stops.data();
+    std::int64_t last = positive[first];
+    for (std::size_t s = first + 1; s < n; ++s) {
+      if (!allDefined && at >= stops[s]) continue;
+      samples[s].jump |= positive[s] != last;
+      last = positive[s];
+    }
+  }
+  return {samples, n};
+}
+
+void CompiledExpression::EvaluateGrid(
+    std::span<const double> xs, std::span<const double> ys,
+    const std::function<void(std::size_t, std::span<const double>)>& column) {
+  if (ys.empty()) return;
+  program_.SetWidth(ys.size());
+  program_.ry.assign(ys.begin(), ys.end());
+  program_.ry.resize(program_.width, ys.back());
+  RoundTo15DigitsKeep(program_.ry.data(), program_.width);
+  std::vector<double> rxs(xs.begin(), xs.end());
+  RoundTo15DigitsKeep(rxs.data(), rxs.size());
+  for (std::size_t c = 0; c < xs.size(); ++c) {
+    program_.rx.assign(program_.width, rxs[c]);
+    columns::Run(program_);
+    column(c, std::span<const double>(program_.Result(), ys.size()));
+  }
 }
 
 double EvaluatePostfix(TokenList list, bool& Defined, bool& Jump, double x, bool FirstSample,

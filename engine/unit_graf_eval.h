@@ -1,10 +1,16 @@
-// Evaluation of postfix token lists at one value of x, with the sign memory of a plot.
+// Evaluation of postfix token lists at one value of x (with the sign memory of a plot) or at
+// one point (x, y).
 #pragma once
 
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
+#include "engine/unit_graf_columns.h"
+#include "engine/unit_syntaxe.h"
 #include "engine/unit_typy.h"
 
 // The sign memory of one plot: a circular queue with one slot per division-like token of the
@@ -63,13 +69,14 @@ struct PlotSample {
   bool jump;
 };
 
-// A postfix list resolved once into operations on doubles, for evaluating it at many values of
-// x. Every intermediate result is rounded to 15 significant digits, as values kept as texts are.
+// A postfix list resolved once into a program over columns of doubles, for evaluating it at
+// many points. Every intermediate result is rounded to 15 significant digits, as values kept as
+// texts are; an undefined value is NaN.
 class CompiledExpression {
  public:
-  // Consumes the list. A list that fails CheckOperandCount, or holds "y", gives an expression
-  // that is undefined everywhere.
-  explicit CompiledExpression(TokenList list);
+  // Consumes the list. A list that fails CheckOperandCount, or names a variable that
+  // `variables` does not have, gives an expression that is undefined everywhere.
+  explicit CompiledExpression(TokenList list, Variables variables = Variables::X);
 
   bool Valid() const { return valid_; }
 
@@ -81,37 +88,31 @@ class CompiledExpression {
 
   // One plot: the samples at xs in order, each evaluated once, with Jump cleared before each and
   // FirstSample until the first defined one, exactly as calling Evaluate for each in turn with
-  // one fresh ring; computing all of them together is faster.
-  std::vector<PlotSample> EvaluatePlot(std::span<const double> xs);
+  // one fresh ring; computing all of them together is faster. The samples are valid until the
+  // next evaluation.
+  std::span<const PlotSample> EvaluatePlot(std::span<const double> xs);
+
+  // The value at (x, y) of an expression in both variables; no sign ring.
+  double Evaluate(double x, double y, bool& defined);
+
+  // The values at every point of the grid xs × ys, one column at a time: `column` gets the
+  // column's index c and the values at (xs[c], ys[r]) for every r, NaN where undefined. The
+  // values are valid during the call only.
+  void EvaluateGrid(std::span<const double> xs, std::span<const double> ys,
+                    const std::function<void(std::size_t, std::span<const double>)>& column);
 
  private:
-  enum class Code : unsigned char;
-  struct Operation {
-    Code code;
-    double value;    // a constant; for a logarithm the base last seen
-    double lnValue;  // for a logarithm: ln of that base
-  };
-
   // An operation without ring step applied to constants (b alone for one operand); false where
   // it is undefined or has a ring step.
-  static bool Fold(Code code, double a, double b, double& result);
-  // Computes n samples, one operation at a time over all of them: into values_ the results
-  // (the bottom of the stack), into stops_ the index of the operation at which each sample
-  // became undefined (the operation count when defined), into positive_ the sign of every
-  // division-like operation's denominator, operation by operation, n samples each.
-  void Run(const double* x, size_t n);
-  // The sign-ring steps of sample s of the last Run, in token order.
-  void RingSteps(size_t s, size_t n, bool firstSample, bool& jump, SignRing& ring) const;
-  bool Defined(size_t s) const;
+  static bool Fold(columns::Code code, double a, double b, double& result);
+  // The sign-ring steps of sample s of the last run, in token order.
+  void RingSteps(std::size_t s, bool firstSample, bool& jump, SignRing& ring) const;
+  bool Defined(std::size_t s) const { return program_.valid && !std::isnan(Value(s)); }
+  double Value(std::size_t s) const { return program_.Result()[s]; }
 
-  std::vector<Operation> operations_;
-  std::vector<int> divisions_;  // the operation index of each division-like token
-  int maxDepth_ = 0;
-  std::vector<double> rx_;      // x rounded, n samples
-  std::vector<double> values_;  // maxDepth_ stack levels of n samples
-  std::vector<int> stops_;
-  std::vector<unsigned char> positive_;
+  columns::Program program_;
   bool valid_ = false;
+  std::vector<PlotSample> samples_;
 };
 
 // Evaluates a list once at x (see CompiledExpression::Evaluate); consumes the list.

@@ -321,7 +321,7 @@ class ParseTree {
 
 }  // namespace
 
-bool CheckSymbols(std::string_view text) {
+bool CheckSymbols(std::string_view text, Variables variables) {
   int balance = 0;
   for (char c : text) balance += (c == '(') - (c == ')');
   if (balance != 0) return false;
@@ -369,8 +369,9 @@ bool CheckSymbols(std::string_view text) {
       i += length;
       continue;
     }
+    const bool variable = text[i] == 'y' && variables == Variables::XY;
     if (std::string_view("+-*/^xe.,();").find(text[i]) == std::string_view::npos &&
-        !IsDigit(text[i])) {
+        !IsDigit(text[i]) && !variable) {
       return false;
     }
     ++i;
@@ -378,10 +379,10 @@ bool CheckSymbols(std::string_view text) {
   return true;
 }
 
-bool ParseExpression(std::string_view text, TokenList& list) {
+bool ParseExpression(std::string_view text, TokenList& list, Variables variables) {
   FreeTokenList(list);
   // A ")" that closes nothing is rejected before any step looks for a partner parenthesis.
-  if (text.empty() || !CheckSymbols(text) || !ClosesOnlyOpened(text)) return false;
+  if (text.empty() || !CheckSymbols(text, variables) || !ClosesOnlyOpened(text)) return false;
 
   std::string work = InsertZerosAndProducts(text);  // before "x" becomes "c"
   for (auto [name, letter] : kLetters) ReplaceAll(work, name, letter);

@@ -6,6 +6,10 @@
 
 #include "engine/unit_typy.h"
 
+// The variables an expression may name: "x" in the one-variable engine, "x" and "y" in the
+// two-variable one. Everything else about the language is the same for both.
+enum class Variables { X, XY };
+
 // What a postfix token does to the value stack.
 enum class TokenKind {
   Operand,    // pushes one value: a number, "a" (e), "b" (pi), "c" (x), "y"

@@ -4,11 +4,14 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <random>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "engine/unit_graf_eval.h"
 #include "engine/unit_graf_parse.h"
+#include "lane_widths.h"
 #include "platform/sysutils.h"
 #include "token_text.h"
 
@@ -171,8 +174,20 @@ TEST(EvaluatePostfix, ListsThatCannotBeEvaluatedAreUndefined) {
 
 namespace {
 
-// The evaluator as its rules read, with every value kept as its 15-digit text.
-std::optional<double> EvaluateOnTexts(TokenList list, double x) {
+// What a division-like token did in one evaluation, in token order: those not reached are
+// missing.
+struct DivisionStep {
+  bool defined;
+  bool positive;  // its denominator's sign, where defined
+};
+
+// The evaluator as its rules read, with every value kept as its 15-digit text; "y" pushes y.
+std::optional<double> EvaluateOnTexts(TokenList list, double x, double y = 0,
+                                      std::vector<DivisionStep>* divisions = nullptr) {
+  auto step = [&](bool defined, bool positive) {
+    if (divisions) divisions->push_back({defined, positive});
+    return defined;
+  };
   std::vector<std::string> stack;
   auto pop = [&] {
     double v = StrToFloat(stack.back());
@@ -196,6 +211,8 @@ std::optional<double> EvaluateOnTexts(TokenList list, double x) {
       stack.push_back(FloatToStr(pi));
     } else if (t == "c") {
       defined = push(x);
+    } else if (t == "y") {
+      defined = push(y);
     } else if (t == ";") {
     } else if (t.size() == 1 && std::string_view("+-*/dfo").find(t[0]) != std::string::npos) {
       double b = pop(), a = pop();
@@ -210,10 +227,12 @@ std::optional<double> EvaluateOnTexts(TokenList list, double x) {
           defined = push(a * b);
           break;
         case '/':
-          defined = b != 0 && push(a / b);
+          defined = step(b != 0 && push(a / b), b > 0);
           break;
         case 'f':
-          defined = b > 0 && a > 0 && a != 1 && std::log(a) != 0 && push(std::log(b) / std::log(a));
+          defined =
+              step(b > 0 && a > 0 && a != 1 && std::log(a) != 0 && push(std::log(b) / std::log(a)),
+                   std::log(a) > 0);
           break;
         case 'd': {
           if (b < 0 && a == 0) return std::nullopt;
@@ -266,10 +285,10 @@ std::optional<double> EvaluateOnTexts(TokenList list, double x) {
           defined = push(std::sin(v));
           break;
         case 'j':
-          defined = std::cos(v) != 0 && push(std::sin(v) / std::cos(v));
+          defined = step(std::cos(v) != 0 && push(std::sin(v) / std::cos(v)), std::cos(v) > 0);
           break;
         case 'l':
-          defined = std::sin(v) != 0 && push(std::cos(v) / std::sin(v));
+          defined = step(std::sin(v) != 0 && push(std::cos(v) / std::sin(v)), std::sin(v) > 0);
           break;
         default:
           defined = push(std::fabs(v));
@@ -283,32 +302,147 @@ std::optional<double> EvaluateOnTexts(TokenList list, double x) {
   return StrToFloat(stack.back());
 }
 
+// Checks a plot of the text at xs against the rules on texts, on either lane width: every value
+// bit for bit, the undefined samples and the jumps, where the ring's slot k belongs to the k-th
+// division-like token, is set by the first defined sample and compared wherever its token is
+// evaluated and defined. The plot is checked as EvaluatePlot computes it and as single
+// evaluations of fresh copies give it. False after the first difference.
+bool ExpectTheRules(const std::string& text, const std::vector<double>& xs) {
+  TokenList list;
+  if (!ParseExpression(text, list)) return true;  // nothing to evaluate
+  for (bool wide : kLaneWidths) {
+    LaneWidth lanes(wide);
+    CompiledExpression expression(CopyTokenList(list));
+    std::span<const PlotSample> plot = expression.EvaluatePlot(xs);
+    SignRing ring;
+    bool first = true;
+    std::vector<bool> last;  // the reference ring
+    for (size_t s = 0; s < xs.size(); ++s) {
+      const double x = xs[s];
+      std::vector<DivisionStep> steps;
+      std::optional<double> rules = EvaluateOnTexts(CopyTokenList(list), x, 0, &steps);
+      bool jump = false;
+      if (last.empty()) {
+        if (rules) {
+          for (const DivisionStep& d : steps) last.push_back(d.positive);
+        }
+      } else {
+        for (size_t k = 0; k < steps.size(); ++k) {
+          if (!steps[k].defined) continue;
+          jump |= steps[k].positive != last[k];
+          last[k] = steps[k].positive;
+        }
+      }
+      bool defined, singleJump = false;
+      double single = EvaluatePostfix(CopyTokenList(list), defined, singleJump, x, first, ring);
+      if (first && defined) first = false;
+      const std::string where = text + " at " + std::to_string(x) + " on " + LaneWidth::Name(wide);
+      EXPECT_EQ(plot[s].defined, rules.has_value()) << where;
+      EXPECT_EQ(defined, rules.has_value()) << where;
+      if (rules && plot[s].defined && defined) {
+        EXPECT_EQ(plot[s].y, *rules) << where;
+        EXPECT_EQ(single, *rules) << where;
+      }
+      EXPECT_EQ(plot[s].jump, jump) << where;
+      EXPECT_EQ(singleJump, jump) << where;
+      if (::testing::Test::HasFailure()) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 TEST(EvaluatePostfix, GivesWhatTheRulesGiveOnTexts) {
   std::vector<double> xs = Columns(-8, 8, 0.05);
-  for (double x : {1e-9, -3e-12, 123456.789, 1e20, 0.1 + 0.2}) xs.push_back(x);
+  for (double x : {1e-9, -3e-12, 123456.789, 1e20, 0.1 + 0.2, 0.0, 1.0, DBL_MAX}) xs.push_back(x);
   for (const char* text :
        {"2x+1", "-0,5*x^2+2,25*x-1", "x^3-2*x^2+x-1", "1*sin(2*x+0,5*3,14159)+1",
         "((0)*x+1)/((1)*x+0)", "1/odm(1;x^(abs(-1)))", "log(0,5;x+3)-1", "abs(x-1)/x",
         // constants and the operations that leave a 15-digit value as it is
         "0+x*1-0", "1*x+0", "0+abs(x)", "abs(0,12345678901234567)+x", "0,12345678901234567*1",
         "1*0,12345678901234567", "0+0,12345678901234567", "0,12345678901234567-0",
-        "x*(2+3)*odm(2;16)", "sin(2)*x", "abs(-2,5)*x", "0*x", "10^60*x", "x+10^(-60)",
+        "x*(2+3)*odm(2;16)", "sin(2)*x", "abs(-2,5)*x", "0*x", "10^60*x", "x+10^(-60)", "-x",
+        "-(x^2)", "0,12345678901234567", "x", "1*sin(x)", "1/2+x", "1/x+1/(x-1)",
         // every function
         "2^x", "e^x", "ln(x)", "log(x)", "log(x;5)", "odm(3;x)", "odm(x;8)", "x^0,5", "(-2)^x",
         "x^(-2)", "arccotg(x)", "arcsin(x/8)", "arccos(x/8)", "tg(x)", "cotg(x)", "arctg(x)",
-        "pi*x", "(x^2+1)/(x^2-1)", "sin(x)^2+cos(x)^2", "0,1*x+0,2", "x^17", "x^4/x^3"}) {
-    TokenList list = Parse(text);
-    for (double x : xs) {
-      std::optional<double> engine = ValueOf(CopyTokenList(list), x);
-      std::optional<double> rules = EvaluateOnTexts(CopyTokenList(list), x);
-      ASSERT_EQ(engine.has_value(), rules.has_value()) << text << " at " << x;
-      if (engine) {
-        ASSERT_EQ(*engine, *rules) << text << " at " << x;
-      }
+        "pi*x", "(x^2+1)/(x^2-1)", "sin(x)^2+cos(x)^2", "0,1*x+0,2", "x^17", "x^4/x^3",
+        "(x*100000000)^2", "(x/100000000)^3", "x^2*10^20", "log(x)+1/(x-1)"}) {
+    if (!ExpectTheRules(text, xs)) break;
+  }
+}
+
+namespace {
+
+// Random texts of the expression language, most of them valid: nested operators and functions
+// of x and of numbers with up to 17 digits.
+class RandomExpressions {
+ public:
+  explicit RandomExpressions(std::uint64_t seed) : random_(seed) {}
+
+  std::string Next() { return Make(Integer(1, 4)); }
+
+ private:
+  int Integer(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  template <size_t n>
+  const char* Pick(const char* const (&texts)[n]) {
+    return texts[Integer(0, n - 1)];
+  }
+
+  std::string Number() {
+    static constexpr const char* kNumbers[] = {
+        "0",     "1",    "2",          "3",  "10", "0,5", "2.5",
+        "0,001", "7,25", "123456,789", "pi", "e",  "0,1", "0,12345678901234567"};
+    return Pick(kNumbers);
+  }
+
+  std::string Make(int depth) {
+    if (depth <= 0) return Integer(0, 1) ? "x" : Number();
+    static constexpr const char* kOperators[] = {"+", "-", "*", "/", "^"};
+    static constexpr const char* kFunctions[] = {"sin(",    "cos(",    "tg(",    "cotg(",
+                                                 "arcsin(", "arccos(", "arctg(", "arccotg(",
+                                                 "abs(",    "ln(",     "log("};
+    switch (Integer(0, 9)) {
+      case 0:
+        return "x";
+      case 1:
+        return Number();
+      case 2:
+      case 3:
+      case 4:
+        return "(" + Make(depth - 1) + ")" + Pick(kOperators) + "(" + Make(depth - 1) + ")";
+      case 5:
+        return Make(depth - 1) + Pick(kOperators) + Make(depth - 1);  // the parser's precedence
+      case 6:
+        return Pick(kFunctions) + Make(depth - 1) + ")";
+      case 7:
+        return std::string(Integer(0, 1) ? "log(" : "odm(") + Make(depth - 1) + ";" +
+               Make(depth - 1) + ")";
+      case 8:
+        return "(-" + Make(depth - 1) + ")";
+      default:
+        return std::string(Integer(0, 1) ? "2" : "0,25") + "x";  // the implicit product
     }
   }
+
+  std::mt19937_64 random_;
+};
+
+}  // namespace
+
+TEST(EvaluatePostfix, GivesWhatTheRulesGiveOnTextsForRandomExpressions) {
+  std::vector<double> xs = Columns(-8, 8, 0.05);
+  for (double x : {-1e-9, 1e5, 0.0, 1.0}) xs.push_back(x);
+  RandomExpressions expressions(7);
+  int valid = 0;
+  for (int i = 0; i < 600; ++i) {
+    std::string text = expressions.Next();
+    TokenList list;
+    valid += ParseExpression(text, list);
+    if (!ExpectTheRules(text, xs)) break;
+  }
+  EXPECT_GT(valid, 400);  // the generator writes mostly valid texts
 }
 
 // ---- sign ring ----------------------------------------------------------------------------------
@@ -386,23 +520,66 @@ TEST(SignRing, UndefinedFirstSamplesLeaveNoSlots) {
 TEST(CompiledExpression, PlotsWhatFreshListsGiveAtEverySample) {
   // The samples of a plot are computed together, one operation at a time over all of them.
   std::vector<double> xs = Columns(-4, 4.25, 0.125);
-  for (const char* text : {"log(x;8)", "log(x+2;x*x)", "1/x+1/(x-1)", "tg(x)-cotg(x)", "odm(x;x)",
-                           "x^x", "arccotg(x)/x", "1/(x+4)", "odm(2;x)/x", "5"}) {
-    TokenList list = Parse(text);
-    std::vector<PlotSample> plot = CompiledExpression(CopyTokenList(list)).EvaluatePlot(xs);
-    ASSERT_EQ(plot.size(), xs.size());
-    SignRing ring;
-    bool first = true;
-    for (size_t i = 0; i < xs.size(); ++i) {
-      bool defined, jump = false;
-      double v = EvaluatePostfix(CopyTokenList(list), defined, jump, xs[i], first, ring);
-      if (first && defined) first = false;
-      ASSERT_EQ(plot[i].defined, defined) << text << " at " << xs[i];
-      EXPECT_EQ(plot[i].jump, jump) << text << " at " << xs[i];
-      if (defined) {
-        EXPECT_EQ(plot[i].y, v) << text << " at " << xs[i];
+  for (bool wide : kLaneWidths) {
+    LaneWidth lanes(wide);
+    for (const char* text : {"log(x;8)", "log(x+2;x*x)", "1/x+1/(x-1)", "tg(x)-cotg(x)", "odm(x;x)",
+                             "x^x", "arccotg(x)/x", "1/(x+4)", "odm(2;x)/x", "5"}) {
+      TokenList list = Parse(text);
+      CompiledExpression expression(CopyTokenList(list));
+      std::span<const PlotSample> plot = expression.EvaluatePlot(xs);
+      ASSERT_EQ(plot.size(), xs.size());
+      SignRing ring;
+      bool first = true;
+      for (size_t i = 0; i < xs.size(); ++i) {
+        bool defined, jump = false;
+        double v = EvaluatePostfix(CopyTokenList(list), defined, jump, xs[i], first, ring);
+        if (first && defined) first = false;
+        ASSERT_EQ(plot[i].defined, defined) << text << " at " << xs[i];
+        EXPECT_EQ(plot[i].jump, jump) << text << " at " << xs[i];
+        if (defined) {
+          EXPECT_EQ(plot[i].y, v) << text << " at " << xs[i];
+        }
       }
     }
   }
   EXPECT_TRUE(CompiledExpression(ListOf("c +")).EvaluatePlot(xs)[0].defined == false);
+}
+
+TEST(CompiledExpression, GridsGiveWhatTheRulesGiveForTwoVariables) {
+  const std::vector<double> xs = Columns(-4, 4, 0.25), ys = Columns(-3, 3.2, 0.2);
+  for (const char* text :
+       {"x-y", "x*y", "1/(x-y)", "odm(2;x*y)", "sin(x)*cos(y)*10", "log(y;x)", "y^x", "x^2+y^2-9",
+        "tg(x*y)", "abs(y)/x", "y", "-y", "2x+y", "x", "5"}) {
+    TokenList list;
+    ASSERT_TRUE(ParseExpression(text, list, Variables::XY)) << text;
+    for (bool wide : kLaneWidths) {
+      LaneWidth lanes(wide);
+      CompiledExpression expression(CopyTokenList(list), Variables::XY);
+      size_t columns = 0;
+      expression.EvaluateGrid(xs, ys, [&](size_t c, std::span<const double> z) {
+        ++columns;
+        ASSERT_EQ(z.size(), ys.size());
+        for (size_t r = 0; r < ys.size(); ++r) {
+          std::optional<double> rules = EvaluateOnTexts(CopyTokenList(list), xs[c], ys[r]);
+          const std::string where = std::string(text) + " at " + std::to_string(xs[c]) + ", " +
+                                    std::to_string(ys[r]) + " on " + LaneWidth::Name(wide);
+          ASSERT_EQ(!std::isnan(z[r]), rules.has_value()) << where;
+          if (rules) {
+            ASSERT_EQ(z[r], *rules) << where;
+          }
+        }
+      });
+      EXPECT_EQ(columns, xs.size());
+      bool defined;
+      double single = expression.Evaluate(xs[3], ys[5], defined);
+      std::optional<double> rules = EvaluateOnTexts(CopyTokenList(list), xs[3], ys[5]);
+      EXPECT_EQ(defined, rules.has_value()) << text;
+      if (defined && rules) {
+        EXPECT_EQ(single, *rules) << text;
+      }
+    }
+  }
+  // The one-variable engine takes no "y".
+  EXPECT_FALSE(CompiledExpression(ListOf("c y +")).Valid());
+  EXPECT_TRUE(CompiledExpression(ListOf("c y +"), Variables::XY).Valid());
 }

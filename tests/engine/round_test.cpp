@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <random>
 
+#include <vector>
+
 #include "engine/unit_graf_round.h"
+#include "lane_widths.h"
 #include "platform/sysutils.h"
 
 namespace {
@@ -87,20 +90,54 @@ class RoundingCases {
   std::uint64_t count_ = 0;
 };
 
-// How many of `count` values round differently from the text round trip; reports the first.
+// What rounding many values at a time must give: the text round trip, +0 for zero and NaN for
+// what is no finite number.
+double Expected(double v) {
+  if (v == 0) return 0.0;
+  if (!std::isfinite(v)) return NAN;
+  double back;
+  return TryStrToFloat(FloatToStr(v), back) ? back : NAN;
+}
+
+bool Same(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) ||
+         (std::isnan(a) && std::isnan(b));
+}
+
+// How many of `count` values round differently from the text round trip, one at a time or in
+// batches on either lane width; reports the first.
 std::uint64_t Mismatches(std::uint64_t seed, std::uint64_t count) {
   RoundingCases cases(seed);
   std::uint64_t bad = 0;
+  std::vector<double> batch, expected, rounded;
+  auto check = [&](const char* how, double v, double fast, double text) {
+    if (Same(fast, text)) return;
+    if (bad++ == 0) {
+      ADD_FAILURE() << how << ": " << std::hexfloat << v << ": " << fast << " instead of " << text;
+    }
+  };
+  auto flush = [&] {
+    for (bool wide : kLaneWidths) {
+      LaneWidth lanes(wide);
+      rounded = batch;
+      RoundTo15DigitsKeep(rounded.data(), rounded.size());
+      for (size_t i = 0; i < batch.size(); ++i) {
+        check(LaneWidth::Name(wide), batch[i], rounded[i], expected[i]);
+      }
+    }
+    batch.clear();
+    expected.clear();
+  };
   for (std::uint64_t i = 0; i < count; ++i) {
     double v = cases.Next();
     if (v == 0 || !std::isfinite(v)) continue;
-    double fast = RoundTo15Digits(v), text = RoundTripText(v);
-    if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(text)) {
-      if (bad++ == 0) {
-        ADD_FAILURE() << std::hexfloat << v << ": " << fast << " instead of " << text;
-      }
-    }
+    double text = RoundTripText(v);
+    check("one value", v, RoundTo15Digits(v), text);
+    batch.push_back(v);
+    expected.push_back(text);
+    if (batch.size() == 1001) flush();  // odd, so that the lanes end in a remainder
   }
+  flush();
   return bad;
 }
 
@@ -128,6 +165,7 @@ TEST(RoundTo15Digits, HandlesTheValuesWithoutA15DigitText) {
 }
 
 TEST(RoundTo15Digits, HandlesTheNeighboursOfEveryPowerOfTen) {
+  std::vector<double> values;
   for (int k = -330; k <= 308; ++k) {
     double power = std::pow(10.0, k);
     double v = power;
@@ -136,6 +174,45 @@ TEST(RoundTo15Digits, HandlesTheNeighboursOfEveryPowerOfTen) {
       if (v == 0 || !std::isfinite(v)) continue;
       ASSERT_EQ(RoundTo15Digits(v), RoundTripText(v)) << std::hexfloat << v;
       ASSERT_EQ(RoundTo15Digits(-v), RoundTripText(-v)) << std::hexfloat << -v;
+      values.push_back(v);
+      values.push_back(-v);
+    }
+  }
+  // The binary powers around the ends of the fast window, which the lanes hand on.
+  for (int b = -30; b <= 53; ++b) {
+    for (double v : {std::ldexp(1.0, b), std::nextafter(std::ldexp(1.0, b), 0.0)}) {
+      values.push_back(v);
+      values.push_back(-v);
+    }
+  }
+  for (bool wide : kLaneWidths) {
+    LaneWidth lanes(wide);
+    std::vector<double> rounded = values;
+    RoundTo15DigitsKeep(rounded.data(), rounded.size());
+    for (size_t i = 0; i < values.size(); ++i) {
+      ASSERT_TRUE(Same(rounded[i], Expected(values[i])))
+          << LaneWidth::Name(wide) << ": " << std::hexfloat << values[i];
+    }
+  }
+}
+
+TEST(RoundTo15DigitsKeep, GivesZeroForZeroAndNaNForNoFiniteNumber) {
+  const double cases[][2] = {
+      {0.0, 0.0},       {-0.0, 0.0},
+      {NAN, NAN},       {HUGE_VAL, NAN},
+      {-HUGE_VAL, NAN}, {DBL_MAX, NAN},
+      {-DBL_MAX, NAN},  {0.1 + 0.2, 0.3},
+      {1e15, 1e15},     {DBL_TRUE_MIN, RoundTripText(DBL_TRUE_MIN)},
+  };
+  for (bool wide : kLaneWidths) {
+    LaneWidth lanes(wide);
+    std::vector<double> values;
+    for (const auto& c : cases) values.push_back(c[0]);
+    RoundTo15DigitsKeep(values.data(), values.size());
+    for (size_t i = 0; i < values.size(); ++i) {
+      EXPECT_TRUE(Same(values[i], cases[i][1]))
+          << LaneWidth::Name(wide) << ": " << cases[i][0] << " gives " << values[i];
+      EXPECT_FALSE(std::signbit(values[i]) && values[i] == 0) << "-0 from " << cases[i][0];
     }
   }
 }
