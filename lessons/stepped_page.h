@@ -109,6 +109,13 @@ template <class Record>
 void StandardTick(const std::vector<Record>& records, PresentationState& state,
                   const DelayTable& delays, TControl* btnRes);
 
+// Steps 2 and 3 of the standard tick for a record that need not be the step's own, leaving
+// RevealStep as it is: for a page that shows one step over several ticks (page 2.1's frames
+// around its small graphs), each tick obeying step mode and taking the step's pause.
+template <class Record>
+void RevealTick(const Record& record, const PresentationState& state, const DelayTable& delays,
+                TControl* btnRes);
+
 // Shows the record's controls, first to third (empty ones skipped), and nothing else: the tick
 // of a page without a solution halt, which leaves every button alone.
 template <class Record>
@@ -189,6 +196,10 @@ class SteppedPage {
 
   // The standard tick on this page's tables.
   void StandardTick() { ::StandardTick(records, state, d_.delays, SolutionButton()); }
+  // A tick that shows `record` for the current step and stays at it (see ::RevealTick).
+  void RevealTick(const Record& record) {
+    ::RevealTick(record, state, d_.delays, SolutionButton());
+  }
   // The tick that the page's timer runs.
   void Tick();
 
@@ -227,11 +238,18 @@ void StandardTick(const std::vector<Record>& records, PresentationState& state,
     if (timer) timer->SetEnabled(false);
     return;
   }
+  RevealTick(records[state.RevealStep], state, delays, btnRes);
+  ++state.RevealStep;
+}
+
+template <class Record>
+void RevealTick(const Record& record, const PresentationState& state, const DelayTable& delays,
+                TControl* btnRes) {
+  TTimer* timer = StepTimer.get();
   if (state.SolutionRequested || !HaltForStepMode()) {
     if (timer) timer->SetInterval(delays.For(state.RevealStep));
   }
-  ShowStepRecord(records[state.RevealStep], timer, btnRes);
-  ++state.RevealStep;
+  ShowStepRecord(record, timer, btnRes);
 }
 
 template <class Record>

@@ -177,6 +177,9 @@ StageSet StageStatement(const QStringList& w) {
   return set;
 }
 
+// The stage that shows the statements of every stage.
+constexpr int kEveryStage = -1;
+
 // The statements that show at `stage`, the used sources' statements in place of their `use`.
 void Read(const QByteArray& source, const QString& file, int stage, double scale, int depth,
           const SourceOpener& open, std::vector<Statement>& out) {
@@ -396,9 +399,21 @@ struct Label {
   QRectF Box() const { return set.ink.translated(origin).adjusted(-pad, -pad, pad, pad); }
 };
 
+// Where an automatic label was drawn: on a rim or not; nowhere (no room) when empty.
+struct Placed {
+  QPointF at;
+  bool rim = false;
+};
+using Places = std::map<QString, std::optional<Placed>>;
+
 class Graph {
  public:
   Graph(int w, int h) : w_(w), h_(h) {}
+
+  bool Steady() const { return steady_; }
+  const Places& AutomaticLabels() const { return placed_; }
+  // The automatic labels stand where `places` says (those it names).
+  void PlaceLabelsAs(const Places& places) { given_ = &places; }
 
   void Setup(const std::vector<Statement>& statements) {
     for (const Statement& s : statements) {
@@ -423,9 +438,18 @@ class Graph {
             throw Fail{"labels takes on, axes, units or off"};
           axisNames_ = v == "on" || v == "axes";
           unitLabels_ = v == "on" || v == "units";
+          labelSize_ = 0;
+          if (l.size() == 4 && l[2] == "size") {
+            labelSize_ = Number(l[3]);
+          } else if (l.size() > 2) {
+            throw Fail{"labels takes on, axes, units or off, then optionally size N"};
+          }
         } else if (l[0] == "ticks") {
           tickSize_ = 0;
           ReadSteps(l, tickX_, tickY_, &tickSize_);
+        } else if (l[0] == "steady") {
+          if (l.size() != 1) throw Fail{"steady takes nothing"};
+          steady_ = true;
         }
       } catch (const Fail& f) {
         throw At(s.where, f);
@@ -522,6 +546,7 @@ class Graph {
       p.fillRect(r, ColorNamed(o.Get("color", "white")));
       // What lies below is hidden: labels on the fill keep off only what comes later.
       for (Mark& m : marks_) m.covered.push_back(r);
+      fills_.push_back(r);
     } else if (k == "band") {
       // A domain or a range shaded: translucent, so that the grid, the axes and what lies
       // below show through. Labels may stand on it.
@@ -564,7 +589,7 @@ class Graph {
       Paint(p, label.set, label.origin, ColorNamed(o.Get("color", "black")), false);
       labels_.push_back(label);
     } else if (k != "size" && k != "view" && k != "background" && k != "grid" && k != "axes" &&
-               k != "labels" && k != "ticks") {
+               k != "labels" && k != "ticks" && k != "steady") {
       throw Fail{"unknown statement " + k.toStdString()};
     }
   }
@@ -573,7 +598,8 @@ class Graph {
   // where they can be, else on a rim of the background colour.
   void AxisLabels(QPainter& p) {
     if (!axes_) return;
-    std::vector<QRectF> taken;  // the author's labels and those placed so far
+    // The author's labels, the title bands and the labels placed so far.
+    std::vector<QRectF> taken = fills_;
     for (const Label& l : labels_) taken.push_back(l.Box());
     if (axisNames_) {
       // "x" below the axis at its right end, else above; "y" right of the axis at its top,
@@ -582,11 +608,12 @@ class Graph {
       SetText y = Set("y", LabelPixels(), true, false);
       const double xLeft = w_ - x.ink.right() - 3, yTop = 3 - y.ink.top();
       if (y0_ <= 0 && 0 <= y1_) {
-        Place(p, x, {{xLeft, AxisY() + 3 - x.ink.top()}, {xLeft, AxisY() - 3 - x.ink.bottom()}},
+        Place(p, "x", x,
+              {{xLeft, AxisY() + 3 - x.ink.top()}, {xLeft, AxisY() - 3 - x.ink.bottom()}},
               Qt::black, taken);
       }
       if (x0_ <= 0 && 0 <= x1_) {
-        Place(p, y, {{AxisX() + 4 - y.ink.left(), yTop}, {AxisX() - 4 - y.ink.right(), yTop}},
+        Place(p, "y", y, {{AxisX() + 4 - y.ink.left(), yTop}, {AxisX() - 4 - y.ink.right(), yTop}},
               Qt::black, taken);
       }
     }
@@ -615,7 +642,7 @@ class Graph {
         const std::vector<QPointF> places = {
             {x, below},         {x, above},         {x, below + gap},   {x, above - gap},
             {x - aside, below}, {x + aside, below}, {x - aside, above}, {x + aside, above}};
-        Place(p, t, places, color, taken);
+        Place(p, "x " + TickText(v, sx), t, places, color, taken);
       }
     }
     if (x0_ <= 0 && 0 <= x1_) {
@@ -628,7 +655,7 @@ class Graph {
         const std::vector<QPointF> places = {
             {left, y},         {right, y},        {left - gap, y},    {right + gap, y},
             {left, y - aside}, {left, y + aside}, {right, y - aside}, {right, y + aside}};
-        Place(p, t, places, color, taken);
+        Place(p, "y " + TickText(v, sy), t, places, color, taken);
       }
     }
   }
@@ -689,16 +716,28 @@ class Graph {
 
   double AxisY() const { return std::floor(PY(0)) + 0.5; }
   double AxisX() const { return std::floor(PX(0)) + 0.5; }
-  double LabelPixels() const { return std::clamp(h_ / 16, 10, 17); }
+  double LabelPixels() const { return labelSize_ > 0 ? labelSize_ : std::clamp(h_ / 16, 10, 17); }
   QFont TickFont() const {
     double px = tickSize_ > 0 ? tickSize_ : std::clamp(std::min(w_, h_) / 28.0, 10.0, 14.0);
     return BookFont(px, false, false);
   }
 
   // Draws an automatic label at the first place where it fits and crosses nothing drawn; where
-  // every place crosses something, at the first place on a rim.
-  void Place(QPainter& p, const SetText& t, const std::vector<QPointF>& places, QColor color,
-             std::vector<QRectF>& taken) {
+  // every place crosses something, at the first place on a rim. With places given by another
+  // drawing (`steady`), where that drawing put it.
+  void Place(QPainter& p, const QString& key, const SetText& t, const std::vector<QPointF>& places,
+             QColor color, std::vector<QRectF>& taken) {
+    if (given_) {
+      auto it = given_->find(key);
+      if (it != given_->end()) {
+        if (it->second) {
+          Paint(p, t, it->second->at, color, it->second->rim);
+          taken.push_back(t.ink.translated(it->second->at));
+        }
+        return;
+      }
+    }
+    placed_[key];  // left out unless placed below
     const QRectF picture(0, 0, w_, h_);
     const QPointF* fitting = nullptr;
     for (const QPointF& at : places) {
@@ -712,12 +751,14 @@ class Graph {
       if (!crosses) {
         Paint(p, t, at, color, false);
         taken.push_back(box);
+        placed_[key] = Placed{at, false};
         return;
       }
     }
     if (!fitting) return;  // no room: the label is left out
     Paint(p, t, *fitting, color, true);
     taken.push_back(t.ink.translated(*fitting));
+    placed_[key] = Placed{*fitting, true};
   }
 
   void Paint(QPainter& p, const SetText& t, QPointF at, QColor color, bool rim) const {
@@ -785,11 +826,15 @@ class Graph {
   int w_, h_;
   double x0_ = -5, x1_ = 5, y0_ = -5, y1_ = 5;
   Step gridX_{1}, gridY_{1}, tickX_, tickY_;
-  double tickSize_ = 0;
+  double tickSize_ = 0, labelSize_ = 0;
   bool axes_ = true, axisNames_ = false, unitLabels_ = false;
   QColor bg_ = QColor(0xE7, 0xE5, 0xE5);
   std::vector<Mark> marks_;
   std::vector<Label> labels_;
+  std::vector<QRectF> fills_;  // automatic labels keep off them
+  bool steady_ = false;
+  Places placed_;                  // where the automatic labels were drawn, by axis and text
+  const Places* given_ = nullptr;  // where to draw them instead
 };
 
 }  // namespace
@@ -863,6 +908,26 @@ std::vector<std::string> GraphUses(const QByteArray& source) {
   return out;
 }
 
+namespace {
+
+// Draws the statements: the background, each statement, the automatic labels.
+void DrawGraph(QImage& img, Graph& g, const std::vector<Statement>& statements) {
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  g.Background(p);
+  for (const Statement& s : statements) {
+    try {
+      g.Draw(p, s);
+    } catch (const Fail& f) {
+      throw At(s.where, f);
+    }
+  }
+  g.AxisLabels(p);
+}
+
+}  // namespace
+
 QImage RenderGraph(const GraphInput& in, std::string& error) {
   QImage img(in.width, in.height, QImage::Format_RGB32);
   try {
@@ -870,18 +935,18 @@ QImage RenderGraph(const GraphInput& in, std::string& error) {
     Read(in.source, QString(), in.stage, 1, 0, in.open, statements);
     Graph g(in.width, in.height);
     g.Setup(statements);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    g.Background(p);
-    for (const Statement& s : statements) {
-      try {
-        g.Draw(p, s);
-      } catch (const Fail& f) {
-        throw At(s.where, f);
-      }
+    // A steady source places its automatic labels once, off what any of its stages draws, so
+    // that they do not move from stage to stage.
+    Graph whole(in.width, in.height);
+    if (in.stage > 0 && g.Steady()) {
+      std::vector<Statement> every;
+      Read(in.source, QString(), kEveryStage, 1, 0, in.open, every);
+      whole.Setup(every);
+      QImage scratch(in.width, in.height, QImage::Format_RGB32);
+      DrawGraph(scratch, whole, every);
+      g.PlaceLabelsAs(whole.AutomaticLabels());
     }
-    g.AxisLabels(p);
+    DrawGraph(img, g, statements);
     std::vector<std::string> crossings = g.Crossings();
     if (!crossings.empty()) {
       error = crossings[0];

@@ -7,7 +7,7 @@
 //   background #e5e5e7             the book's graph background (default)
 //   grid 1 | grid x pi/2 y 1 | grid off
 //   axes on | off
-//   labels on | axes | units | off "x", "y" at the axes' ends and/or "1" on each axis
+//   labels on | axes | units | off [size 12]   "x", "y" at the axes' ends and/or "1" on each axis
 //   ticks 1 | ticks x pi/2 y 2 [size 13] | ticks off      labelled ticks on the axes
 //   plot 2x+1 [color red] [width 2] [from -3] [to 2] [dashed]
 //   point 2 1 [full|open] [color red] [radius 3]
@@ -19,6 +19,7 @@
 //   text 1 2 "y = \m{x^2}" [color red] [size 14] [italic] [bold] [anchor start|middle|end]
 //        [dx 3] [dy -2] [background white] [overlap]
 //   use layouts/CGraf/u01a.graph[#2] [scale 1.5]   the statements of another graph
+//   steady                         automatic labels that stay in place from stage to stage
 //   stage 2 | stage 2-3 | stage 1-3,6   the statements below show from stage 2 on (in 2 and 3
 //                                 only; in 1 to 3 and from 6 on)
 //   # a comment

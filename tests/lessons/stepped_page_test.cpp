@@ -250,6 +250,30 @@ TEST_F(SteppedTest, TheHaltIsPassedBySolutionPauseOrOneStep) {
   }
 }
 
+// A tick that shows another record than its step's: the step stays, and its pause and step
+// mode hold as for the step itself.
+TEST_F(SteppedTest, ARecordShownOutOfTurnKeepsItsStepAndObeysStepMode) {
+  for (bool stepMode : {false, true}) {
+    SCOPED_TRACE(stepMode ? "step mode" : "running");
+    if (StepMode != stepMode) ToggleStepMode();
+    OpenPage();
+    clock.Advance(1000);  // step 0 shown, its pause 5000 ms
+    ASSERT_EQ(state.RevealStep, 1);
+    if (stepMode) frmMain->btnKrokClick(nullptr);  // the next tick is due in 100 ms
+    ASSERT_TRUE(Running());
+    Tzaznam extra;
+    extra.Control1 = static_cast<TControl*>(page->FindComponent("res1"));
+    Dispatch([&] { kroky.RevealTick(extra); });
+    EXPECT_TRUE(Shown("res1"));
+    EXPECT_FALSE(Shown("graf1"));
+    EXPECT_EQ(state.RevealStep, 1);
+    EXPECT_EQ(Running(), !stepMode);
+    if (!stepMode) {
+      EXPECT_EQ(StepTimer->Interval(), 2000) << "the pause after step 1";
+    }
+  }
+}
+
 TEST_F(SteppedTest, ARestartAfterTheEndShowsNothingAndStopsAgain) {
   OpenPage();
   DriveToHalt();

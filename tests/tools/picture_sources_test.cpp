@@ -388,6 +388,58 @@ TEST(GraphSource, CoordinatesMayBeMultiplesOfPi) {
   }
 }
 
+// Dark pixels in the rows from..to (the axes, their names and the numbers).
+int DarkPixels(const QImage& image, int from, int to) {
+  int n = 0;
+  for (int y = from; y < to; ++y) {
+    for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y).lightness() < 180;
+  }
+  return n;
+}
+
+TEST(GraphSource, AxisLabelsTakeTheirSizeAndKeepOffTitleBands) {
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 120;
+  // The names' ink grows with their size.
+  g.text = "view -4 4 -4 4\ngrid off\nlabels axes\n";
+  const int plain = DarkPixels(RenderSource(g).image, 0, 120);
+  g.text = "view -4 4 -4 4\ngrid off\nlabels axes size 16\n";
+  const int larger = DarkPixels(RenderSource(g).image, 0, 120);
+  EXPECT_GT(larger, plain + 20) << "16 px names, not the 10 px of a 120 px picture";
+  g.text = "labels axes 16\n";
+  EXPECT_EQ(RenderSource(g).error,
+            "line 1: labels takes on, axes, units or off, then optionally size N");
+
+  // The numbers of the y axis at -3 and -4 find no place on the band below y = -2.
+  g.text = "view -4 4 -4 4\ngrid off\nticks x 1 y 1 size 11\nfill -4 -4 4 -2 color white\n";
+  RenderResult r = RenderSource(g);
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(DarkPixels(r.image, 91, 120), 0) << "nothing on the band";
+  EXPECT_GT(DarkPixels(r.image, 0, 90), 0) << "the other numbers";
+}
+
+TEST(GraphSource, ASteadySourceKeepsItsAutomaticLabelsInPlaceFromStageToStage) {
+  // Stage 2 draws a line where the unit of the x axis stands in stage 1.
+  for (bool steady : {false, true}) {
+    SCOPED_TRACE(steady ? "steady" : "not steady");
+    const std::string source = std::string("view -2 2 -2 2\ngrid off\nlabels units size 12\n") +
+                               (steady ? "steady\n" : "") + "stage 2\nvline 1 color red width 2\n";
+    RenderResult first = Graph(source.c_str(), 1), second = Graph(source.c_str(), 2);
+    ASSERT_EQ(first.error, "");
+    ASSERT_EQ(second.error, "");
+    int moved = 0;  // pixels that differ beside the line
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        const QColor a = first.image.pixelColor(x, y), b = second.image.pixelColor(x, y);
+        moved += !Reddish(b) && std::abs(a.lightness() - b.lightness()) > 40;
+      }
+    }
+    EXPECT_EQ(moved == 0, steady) << moved;
+  }
+  EXPECT_EQ(Graph("steady now\n").error, "line 1: steady takes nothing");
+}
+
 TEST(GraphSource, ALabelOnACurveFailsUnlessItMayOverlap) {
   const char* curve = "view -2 2 -2 2\nplot x color red\n";
   const struct {
