@@ -10,6 +10,7 @@
 //   click:NAME        click the control NAME of the open page (as the user, visible or not)
 //   tab:I             pick tab I of the page's tab control as the user does
 //   type:NAME=TEXT    replace the text of the edit NAME
+//   pick:NAME=I       pick item I of the drop-down list NAME as the user does
 //   snap:LABEL        save the main window as OUT_PREFIX + LABEL + ".png"
 //   lupa:LABEL        save the magnifier window the same way
 //   reveal            press every button of the page eight times (every hint step, every
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: zsnap OUT_PREFIX [ROW[:MS] | wait:MS | click:NAME | tab:I |\n"
-                 "             type:NAME=TEXT | snap:LABEL | lupa:LABEL | reveal | tabs]"
+                 "             type:NAME=TEXT | pick:NAME=I | snap:LABEL | lupa:LABEL | reveal |"
+                 " tabs]"
                  " ...\n");
     return 2;
   }
@@ -124,6 +126,12 @@ int main(int argc, char** argv) {
       const size_t eq = rest.find('=');
       if (auto* e = dynamic_cast<TEdit*>(Control(rest.substr(0, eq)))) {
         Dispatch([&] { e->SetText(eq == std::string::npos ? "" : rest.substr(eq + 1)); });
+      }
+    } else if (verb == "pick") {
+      const size_t eq = rest.find('=');
+      if (auto* list = dynamic_cast<TComboBox*>(Control(rest.substr(0, eq)))) {
+        const int item = eq == std::string::npos ? 0 : std::stoi(rest.substr(eq + 1));
+        Dispatch([&] { list->PickByUser(item); });
       }
     } else if (verb == "snap") {
       Save(frmMain, rest);
