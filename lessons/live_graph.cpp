@@ -74,10 +74,14 @@ int Compare(const ExactProduct& p, const ExactProduct& q) {
   return sp > 0 ? magnitude : -magnitude;
 }
 
+std::string EditName(const LiveParam& p) {
+  return p.edit.empty() ? "hodnota_" + p.name : p.edit;
+}
+
 std::vector<std::string> LiveControlNames(const LivePageDescription& d) {
   std::vector<std::string> names;
   for (const LiveParam& p : d.params) {
-    names.push_back("hodnota_" + p.name);
+    names.push_back(EditName(p));
     if (d.tenths) names.push_back("pom" + p.name);
     names.push_back("sipky_" + p.name);
   }
@@ -105,7 +109,7 @@ TLiveGraph::TLiveGraph(TForm& page, LivePageDescription description)
   SetName(kComponentName);
   for (const LiveParam& p : description_.params) {
     Bundle b{p};
-    b.edit = Control<TMaskEdit>("hodnota_" + p.name);
+    b.edit = Control<TMaskEdit>(EditName(p));
     if (description_.tenths) b.tenths = Control<TMaskEdit>("pom" + p.name);
     b.arrows = Control<TUpDown>("sipky_" + p.name);
     params_.push_back(b);
@@ -130,13 +134,17 @@ TLiveGraph::TLiveGraph(TForm& page, LivePageDescription description)
   }
 }
 
-void TLiveGraph::Start(TNotifyEvent reveal, TNotifyEvent update) {
+void TLiveGraph::Prepare(TNotifyEvent update) {
   update_ = std::move(update);
   paramsChanged_ = true;
   for (Area& a : areas_) {
     a.graf = std::make_unique<Tgraf>(Toblast{0, a.image->Width(), 0, a.image->Height()},
                                      description_.scale);
   }
+}
+
+void TLiveGraph::Start(TNotifyEvent reveal, TNotifyEvent update) {
+  Prepare(std::move(update));
   const int interval = description_.reveal ? 1000 : 10;
   TNotifyEvent tick = description_.reveal ? std::move(reveal) : update_;
   if (description_.publishTimer) {
@@ -171,6 +179,11 @@ void TLiveGraph::GoLive() {
     timer->SetOnTimer(update_);
     timer->SetEnabled(true);
   }
+}
+
+void TLiveGraph::GoLive(TTimer* timer) {
+  timer_ = timer;
+  GoLive();
 }
 
 void TLiveGraph::ParamEdited() {
@@ -242,14 +255,19 @@ bool TLiveGraph::Draw(const std::string& expression, TColor colour, int picture)
   Area& a = areas_.at(picture);
   TokenList list;
   if (!ParseExpression(expression, list)) {
-    a.graf->DrawGrid(*a.image);
-    a.drawn.clear();
+    DrawEmpty(picture);
     return false;
   }
   a.graf->DrawGraph(*a.image, std::move(list), colour, true);
   a.drawn = expression;
   a.colour = colour;
   return true;
+}
+
+void TLiveGraph::DrawEmpty(int picture) {
+  Area& a = areas_.at(picture);
+  a.graf->DrawGrid(*a.image);
+  a.drawn.clear();
 }
 
 void TLiveGraph::MarkDegenerate(int index, bool degenerate) {

@@ -33,9 +33,12 @@ inline constexpr TColor kDefinitionFrame = 0xE7E4E0;  // brush of the frame `obd
 
 // One parameter X: the edit hodnota_X, the hidden tenths edit pomX and the arrows sipky_X.
 struct LiveParam {
-  std::string name;             // "A", "B", ... ("A1" on the goniometric pages)
+  std::string name;             // "A", "B", ...
   double low = -20, high = 20;  // typed values beyond are clamped to these
+  std::string edit;             // the edit where it is not hodnota_X ("hodnota_A1" with pomA)
 };
+// The name of the parameter's visible edit.
+std::string EditName(const LiveParam& p);
 
 struct LivePageDescription {
   std::vector<LiveParam> params;  // in the page's order: the order of conversion and clamping
@@ -65,11 +68,16 @@ class TLiveGraph : public TComponent {
   // Opening work after the page's own: ParamsChanged, a graph object over each picture, and the
   // page timer (1000 ms with `reveal`, or 10 ms with `update` for a page without a reveal).
   void Start(TNotifyEvent reveal, TNotifyEvent update);
+  // The same without a timer, for a page whose own presentation runs the page timer first (the
+  // goniometric pages); GoLive(timer) then turns that timer to `update`.
+  void Prepare(TNotifyEvent update);
 
   // One tick of the reveal: the frame, then one record per tick, then GoLive.
   void RevealTick();
   // Shows the live controls, hides the warning and turns the page timer to 10 ms polling.
   void GoLive();
+  // The same on `timer`, which becomes the page timer (the presentation's, after Prepare).
+  void GoLive(TTimer* timer);
 
   // OnChange of a parameter edit: marks the parameters changed when every edit holds a number
   // and writes the tenths into the hidden edits; a text that is no number changes nothing.
@@ -87,6 +95,8 @@ class TLiveGraph : public TComponent {
   // picture `picture` of the description; otherwise the picture shows the empty grid, so that
   // no graph stays under texts that describe other values. Returns whether it was drawn.
   bool Draw(const std::string& expression, TColor colour, int picture = 0);
+  // The fresh grid alone in the picture: the function has no point to draw.
+  void DrawEmpty(int picture = 0);
   // The graph object of a picture, whose view the page may move after Start.
   Tgraf& Graf(int picture = 0) const { return *areas_.at(picture).graf; }
 
@@ -156,6 +166,11 @@ TLiveGraph* LiveGraphOf(const TForm* page);
 //     static const TFormClass cls = page.FormClass("TfrmFceElemLin", &frmFceElemLin);
 //     return cls;
 //   }
+//
+// A page whose opening and first phase belong to another pattern (the goniometric pages' stepped
+// introduction) takes only the live phase: AddLivePhase registers `aktualizace`, the edits' and
+// `pomXChange` handlers, and Attach makes the live state at that page's opening (without a
+// timer; TLiveGraph::GoLive(timer) takes over the page's).
 template <class F>
 class LivePage {
  public:
@@ -175,9 +190,21 @@ class LivePage {
     return cls;
   }
   void AddTo(TFormClass& cls) const;
+  void AddLivePhase(TFormClass& cls) const;
+  TLiveGraph& Attach(F& page) const;
   const LivePageDescription& Description() const { return description_; }
 
  private:
+  // The 10 ms update of the open page.
+  void RunUpdate(F& page) const {
+    if (TLiveGraph* l = LiveGraphOf(&page)) {
+      l->Update([&](const std::vector<double>& v) { code_.update(page, *l, v); });
+    }
+  }
+  TNotifyEvent UpdateEvent(F& page) const {
+    return TNotifyEvent([this, &page](TObject*) { RunUpdate(page); }, "aktualizace");
+  }
+
   LivePageDescription description_;
   Code code_;
 };
@@ -187,24 +214,24 @@ std::vector<std::string> LiveControlNames(const LivePageDescription& d);
 
 template <class F>
 void LivePage<F>::AddTo(TFormClass& cls) const {
-  auto update = [this](F& page) {
-    if (TLiveGraph* l = LiveGraphOf(&page)) {
-      l->Update([&](const std::vector<double>& v) { code_.update(page, *l, v); });
-    }
-  };
   auto reveal = [](F& page) {
     if (TLiveGraph* l = LiveGraphOf(&page)) l->RevealTick();
   };
   // The opening work runs once per page instance: the live state is its mark.
-  cls.Handler<F>("Akce", [this, update, reveal](F& page, TObject*) {
+  cls.Handler<F>("Akce", [this, reveal](F& page, TObject*) {
     if (LiveGraphOf(&page)) return;
     auto* live = new TLiveGraph(page, description_);
     if (code_.open) code_.open(page, *live);
     live->Start(TNotifyEvent([&page, reveal](TObject*) { reveal(page); }, "zobrazeni"),
-                TNotifyEvent([&page, update](TObject*) { update(page); }, "aktualizace"));
+                UpdateEvent(page));
   });
   cls.Handler<F>("zobrazeni", [reveal](F& page, TObject*) { reveal(page); });
-  cls.Handler<F>("aktualizace", [update](F& page, TObject*) { update(page); });
+  AddLivePhase(cls);
+}
+
+template <class F>
+void LivePage<F>::AddLivePhase(TFormClass& cls) const {
+  cls.Handler<F>("aktualizace", [this](F& page, TObject*) { RunUpdate(page); });
   cls.Handler<F>(code_.edited, [](F& page, TObject*) {
     if (TLiveGraph* l = LiveGraphOf(&page)) l->ParamEdited();
   });
@@ -216,6 +243,14 @@ void LivePage<F>::AddTo(TFormClass& cls) const {
     }
   }
   cls.Requires(LiveControlNames(description_));
+}
+
+template <class F>
+TLiveGraph& LivePage<F>::Attach(F& page) const {
+  auto* live = new TLiveGraph(page, description_);
+  if (code_.open) code_.open(page, *live);
+  live->Prepare(UpdateEvent(page));
+  return *live;
 }
 
 // A number exactly as its 15-digit text shows it: mantissa × 10^-scale. Comparisons that

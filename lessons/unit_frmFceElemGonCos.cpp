@@ -1,9 +1,11 @@
 #include "lessons/unit_frmFceElemGonCos.h"
 
+#include "lessons/goniometric_page.h"
+
 TfrmFceElemGonCos* frmFceElemGonCos = nullptr;
 
 const TFormClass& TfrmFceElemGonCos::FormClass() {
   static const TFormClass cls =
-      TFormClass::Of<TfrmFceElemGonCos>("TfrmFceElemGonCos", "frmFceElemGonCos", &frmFceElemGonCos);
+      GoniometricFormClass<TfrmFceElemGonCos>("TfrmFceElemGonCos", &frmFceElemGonCos);
   return cls;
 }

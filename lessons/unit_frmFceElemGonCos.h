@@ -1,4 +1,5 @@
-// The theory page 4.7  Goniometrické funkce — kosinus.
+// The theory page 4.7  Goniometrické funkce — kosinus: the function introduced by the unit circle,
+// then its live graph (lessons/goniometric_page.h).
 #pragma once
 
 #include "platform/forms.h"

@@ -1,9 +1,11 @@
 #include "lessons/unit_frmFceElemGonCotg.h"
 
+#include "lessons/goniometric_page.h"
+
 TfrmFceElemGonCotg* frmFceElemGonCotg = nullptr;
 
 const TFormClass& TfrmFceElemGonCotg::FormClass() {
-  static const TFormClass cls = TFormClass::Of<TfrmFceElemGonCotg>(
-      "TfrmFceElemGonCotg", "frmFceElemGonCotg", &frmFceElemGonCotg);
+  static const TFormClass cls =
+      GoniometricFormClass<TfrmFceElemGonCotg>("TfrmFceElemGonCotg", &frmFceElemGonCotg);
   return cls;
 }

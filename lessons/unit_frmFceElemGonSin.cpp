@@ -1,9 +1,11 @@
 #include "lessons/unit_frmFceElemGonSin.h"
 
+#include "lessons/goniometric_page.h"
+
 TfrmFceElemGonSin* frmFceElemGonSin = nullptr;
 
 const TFormClass& TfrmFceElemGonSin::FormClass() {
   static const TFormClass cls =
-      TFormClass::Of<TfrmFceElemGonSin>("TfrmFceElemGonSin", "frmFceElemGonSin", &frmFceElemGonSin);
+      GoniometricFormClass<TfrmFceElemGonSin>("TfrmFceElemGonSin", &frmFceElemGonSin);
   return cls;
 }

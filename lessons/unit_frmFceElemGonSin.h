@@ -1,4 +1,5 @@
-// The theory page 4.7  Goniometrické funkce — sinus.
+// The theory page 4.7  Goniometrické funkce — sinus: the function introduced by the unit circle,
+// then its live graph (lessons/goniometric_page.h).
 #pragma once
 
 #include "platform/forms.h"

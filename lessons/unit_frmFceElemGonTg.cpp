@@ -1,9 +1,11 @@
 #include "lessons/unit_frmFceElemGonTg.h"
 
+#include "lessons/goniometric_page.h"
+
 TfrmFceElemGonTg* frmFceElemGonTg = nullptr;
 
 const TFormClass& TfrmFceElemGonTg::FormClass() {
   static const TFormClass cls =
-      TFormClass::Of<TfrmFceElemGonTg>("TfrmFceElemGonTg", "frmFceElemGonTg", &frmFceElemGonTg);
+      GoniometricFormClass<TfrmFceElemGonTg>("TfrmFceElemGonTg", &frmFceElemGonTg);
   return cls;
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
@@ -338,6 +339,19 @@ void TTextAttributes::SetName(const std::string& name) {
   f.setFontFamilies({MapFontFamily(name)});
   if (name == "ZapfEllipt BT") f.setFontItalic(true);
   MergeSelection(box_, f);
+  if (!TFont::NamesSymbol(name)) return;
+  // The Symbol font draws its letters as Greek ones (p is π): the selection shows them so, one
+  // character for one, so that positions and the box's Lines stay as they are.
+  QTextDocument* doc = box_.TextEdit()->document();
+  const int from = box_.DocumentPosition(box_.SelStart());
+  const int to = box_.DocumentPosition(box_.SelStart() + box_.SelLength());
+  for (int at = from; at < to; ++at) {
+    QTextCursor c(doc);
+    c.setPosition(at);
+    c.setPosition(at + 1, QTextCursor::KeepAnchor);
+    const QString shown = SymbolToUnicode(c.selectedText());
+    if (shown != c.selectedText()) c.insertText(shown, c.charFormat());
+  }
 }
 
 void TTextAttributes::SetSize(int points) {

@@ -210,7 +210,11 @@ int TextLineHeight(const TFont& font) {
 }
 
 bool TFont::IsSymbol() const {
-  return SameName(name_, "Symbol");
+  return NamesSymbol(name_);
+}
+
+bool TFont::NamesSymbol(std::string_view name) {
+  return SameName(name, "Symbol");
 }
 
 QFont TFont::ToQFont() const {

@@ -95,6 +95,8 @@ class TFont {
   QFont ToQFont() const;
   // Whether text in this font is written in the Symbol font's letters (p is π).
   bool IsSymbol() const;
+  // The same for a font name.
+  static bool NamesSymbol(std::string_view name);
 
   std::function<void()> OnChange;
 

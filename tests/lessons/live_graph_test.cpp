@@ -530,6 +530,60 @@ TEST(TypedTerms, PlainDecimalsStayAsTypedAndOthersTakeTheValuesText) {
   }
 }
 
+// A page whose own presentation runs the page timer first (the goniometric pages): the live
+// state is made without a timer, takes over the presentation's timer when it goes live, and
+// reads a parameter whose edit is not named after it.
+TEST_F(FourGraphPageTest, APresentationsTimerIsTakenOverWhenThePageGoesLive) {
+  static const TFormClass cls = TFormClass::Of<TForm>("TForm", "frmLive");
+  std::string text = kFourGraphPage;
+  text.replace(text.find("hodnota_A:"), 10, "hodnota_A1:");
+  form = FormFromText(cls, text);
+  LivePageDescription d;
+  d.params = {{"A", -20, 20, "hodnota_A1"}};
+  d.reveal = false;
+  d.pictures = {"grafImg1"};
+  live = new TLiveGraph(*form, d);
+  auto* edit = Find<TMaskEdit>("hodnota_A1");
+  edit->SetOnChange(TNotifyEvent([this](TObject*) { live->ParamEdited(); }));
+  Find<TMaskEdit>("pomA")->SetOnChange(TNotifyEvent([this](TObject*) { live->TenthsChanged(0); }));
+  live->Prepare(TNotifyEvent([this](TObject*) {
+    live->Update([this](const std::vector<double>& v) {
+      ++updates;
+      live->Draw(TLiveGraph::Term(v[0]) + "*x", 255);
+    });
+  }));
+  EXPECT_EQ(live->Timer(), nullptr) << "no timer of its own";
+  EXPECT_TRUE(live->ParamsChanged());
+
+  auto* presentation = new TTimer(form);  // the presentation's, at its own pace
+  int steps = 0;
+  presentation->SetOnTimer(TNotifyEvent([&steps](TObject*) { ++steps; }));
+  clock.Advance(3000);
+  EXPECT_EQ(steps, 3);
+  EXPECT_EQ(updates, 0);
+
+  live->GoLive(presentation);
+  EXPECT_EQ(live->Timer(), presentation);
+  EXPECT_EQ(presentation->Interval(), 10);
+  clock.Advance(10);
+  EXPECT_EQ(steps, 3) << "the presentation's tick is gone";
+  EXPECT_EQ(live->DrawnExpression(), "1*x");
+
+  edit->SetText("25");
+  clock.Advance(10);
+  EXPECT_EQ(edit->Text(), "20");
+  EXPECT_EQ(live->DrawnExpression(), "20*x");
+  Find<TMaskEdit>("pomA")->SetText("15");  // an arrow click
+  EXPECT_EQ(edit->Text(), "1,5");
+  clock.Advance(10);
+  EXPECT_EQ(live->DrawnExpression(), "1,5*x");
+
+  live->DrawEmpty();
+  EXPECT_EQ(live->DrawnExpression(), "");
+  EXPECT_FALSE(AnyRed(0));
+  EXPECT_EQ(Timers(form), 1);
+}
+
 struct CompareCase {
   double x1, y1;
   int factor;

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "platform/comctrls.h"
@@ -270,6 +271,24 @@ TEST_F(ControlsTest, AnMdiChildRunsCreateShowActivateAndGoesOnAfterAnError) {
   }
   form_.reset();
   Application->SetMainForm(saved);
+}
+
+// Letters set in the Symbol font show as Greek ones (p is π), one character for one: the other
+// characters, the positions after them and the box's lines stay as they are.
+TEST_F(ControlsTest, ARichEditShowsItsSymbolFontLettersAsGreekOnes) {
+  TRichEdit box(nullptr);
+  box.Lines().Assign({"pro p/4", "a p"});
+  for (int at : {4, 6, 11}) {  // the p of p/4, the 4, and the p on the second line
+    box.SetSelStart(at);
+    box.SetSelLength(1);
+    box.SelAttributes().SetName("Symbol");
+  }
+  EXPECT_EQ(box.TextEdit()->toPlainText(), QString::fromUtf8("pro π/4\na π"));
+  EXPECT_EQ(box.Lines()[0], "pro p/4");
+  box.SetSelStart(4);
+  EXPECT_EQ(box.SelAttributes().Name(), "DejaVu Serif");
+  box.SetSelStart(0);
+  EXPECT_NE(box.SelAttributes().Name(), "DejaVu Serif") << "the p of the word stays";
 }
 
 TEST_F(ControlsTest, LaterControlsStackAboveEarlierOnesAndTakeTheClick) {
