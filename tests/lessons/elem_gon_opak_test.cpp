@@ -71,7 +71,9 @@ TEST_F(GonOpakTest, TheButtonRunsBackAndForthBetweenSetsTwoAndSix) {
     EXPECT_EQ(SetsShown(), "1t" + std::to_string(set));
     EXPECT_TRUE(C("tab01")->Visible());
     for (const std::string& kind : kKinds) {
-      if (kind != "tab") EXPECT_FALSE(C(Name(kind, 1))->Visible()) << kind;
+      if (kind != "tab") {
+        EXPECT_FALSE(C(Name(kind, 1))->Visible()) << kind;
+      }
     }
   }
   // Opening the page again starts with set 1 and the cycle from its beginning.
