@@ -27,6 +27,8 @@ const FramedPage kPages[] = {
     {40, "frmFceCVprosta", "Prostá funkce", "2", "Vlastnosti funkcí", "2.6", "Prostá funkce",
      "prosta"},
     {42, "frmFceCElemLin", "Lineární funkce", "4", "Elementární funkce", "4.1", "Lineární funkce"},
+    {45, "frmFceCElemMocninna", "Mocninná funkce", "4", "Elementární funkce", "4.4",
+     "Mocninná funkce"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
 };
