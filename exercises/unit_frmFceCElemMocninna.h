@@ -1,6 +1,8 @@
-// The exercise page 4.4  Mocninná funkce.
+// The exercise page 4.4  Mocninná funkce: graphs of power functions with their domain, range
+// and properties.
 #pragma once
 
+#include "exercises/exercise_page.h"
 #include "platform/forms.h"
 #include "platform/streaming.h"
 
@@ -8,6 +10,8 @@ class TfrmFceCElemMocninna : public TForm {
  public:
   explicit TfrmFceCElemMocninna(TComponent* owner) : TForm(owner) {}
   static const TFormClass& FormClass();
+  // The page's handler table with its two hint counters (module state).
+  static ExerciseTables& Tables();
 };
 
 extern TfrmFceCElemMocninna* frmFceCElemMocninna;

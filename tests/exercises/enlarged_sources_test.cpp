@@ -11,6 +11,8 @@
 #include <set>
 
 #include "exercises/unit_frmFceCElemLin.h"
+#include "exercises/unit_frmFceCElemLom.h"
+#include "exercises/unit_frmFceCElemMocninna.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
 #include "exercises/unit_frmFceCGraf.h"
 #include "exercises/unit_frmFceCVDf.h"
@@ -74,6 +76,8 @@ const Page kPages[] = {
     {"frmFceCGraf", &TfrmFceCGraf::Tables, 16},
     {"frmFceCElemLin", &TfrmFceCElemLin::Tables, 14},
     {"frmFceCElemPrehled", &TfrmFceCElemPrehled::Tables, 50},
+    {"frmFceCElemLom", &TfrmFceCElemLom::Tables, 36},
+    {"frmFceCElemMocninna", &TfrmFceCElemMocninna::Tables, 12},
     {"frmFceCVDf", &TfrmFceCVDf::Tables, 16},
     {"frmFceCVHf", &TfrmFceCVHf::Tables, 16},
     {"frmFceCVmonotonie", &TfrmFceCVmonotonie::Tables, 16, "resu1"},

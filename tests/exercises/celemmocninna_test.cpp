@@ -1,0 +1,173 @@
+// The exercise page 4.4  Mocninná funkce (chapter row 45): its two tabs, what every button shows
+// click by click, the enlarged graphs (those of the right column named with "_as") and the
+// remembered tab.
+#include <set>
+
+#include "exercises/unit_frmFceCElemMocninna.h"
+#include "platform/comctrls.h"
+#include "platform/extctrls.h"
+#include "platform/stdctrls.h"
+#include "platform/streaming.h"
+#include "tests/exercises/exercise_page_fixture.h"
+
+namespace {
+
+const char* const kFolder = "img/BIG/Emocninna/";
+const int kRow = 45, kSlot = 7;
+const std::string kStatement =
+    "Načrtněte graf funkce, určete její definiční obor, obor hodnot a vlastnosti.";
+
+class CElemMocninnaTest : public ExerciseTest {
+ protected:
+  ::testing::AssertionResult Magnifies(const std::string& name) {
+    return ExerciseTest::Magnifies(kFolder, name);
+  }
+  static int Step(const std::string& handler) {
+    return TfrmFceCElemMocninna::Tables().HintStep(handler);
+  }
+};
+
+TEST_F(CElemMocninnaTest, AWorkedTabAndAnExerciseTabWithTheSameStatement) {
+  struct Tab {
+    const char *sheet, *caption;
+    int image;
+  };
+  const Tab tabs[] = {{"u1", "1", 0}, {"TabSheet2", "1", 1}};
+  Open(kRow);
+  ASSERT_EQ(Tabs()->PageCount(), 2);
+  for (int i = 0; i < 2; ++i) {
+    TTabSheet* s = Tabs()->Pages(i);
+    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
+    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
+    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
+    ASSERT_GT(s->ControlCount(), 0);
+    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
+    ASSERT_NE(label, nullptr) << i;
+    EXPECT_EQ(label->Caption(), kStatement) << i;
+    EXPECT_TRUE(label->Font().Style() & fsBold) << i;
+  }
+  // Two items on the worked tab, ten in two columns of five on the exercise tab.
+  for (const char* item : {"btn1a", "btn1b", "btn1ar", "btn1br", "btn10"})
+    EXPECT_EQ(SheetOf(item), "u1") << item;
+  for (int i = 0; i < 10; ++i) {
+    const std::string l(1, static_cast<char>('a' + i));
+    EXPECT_EQ(SheetOf("btnu1" + l), "TabSheet2") << l;
+    EXPECT_EQ(C("btnu1" + l)->Left() > 390, i >= 5) << l;
+  }
+}
+
+TEST_F(CElemMocninnaTest, EveryButtonShowsItsPiecesClickByClick) {
+  struct Case {
+    std::string button;
+    std::vector<std::set<std::string>> clicks;  // what each click shows
+    int disabledAfter;                          // 0: the button stays enabled
+  };
+  std::vector<Case> cases = {
+      {"btn10", {{"nap10"}}, 1},
+      {"btn1a", {{"nap1a1b"}, {"nap1a2"}}, 2},
+      {"btn1b", {{"nap1b1b"}, {"nap1b2"}}, 2},
+      {"btn1ar", {{"res1a1", "res1a2"}, {}}, 0},
+      {"btn1br", {{"res1b1", "res1b2"}, {}}, 0},
+  };
+  for (char x : std::string("abcdefghij")) {
+    const std::string l(1, x);
+    cases.push_back({"btnu1" + l, {{"resu1" + l + "1", "resu1" + l + "2"}, {}}, 0});
+  }
+  Open(kRow);
+  const std::set<std::string> atStart = Visible();
+  std::set<std::string> shown;
+  for (const Case& c : cases) {
+    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
+    for (size_t k = 0; k < c.clicks.size(); ++k) {
+      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
+      const std::set<std::string> before = Visible();
+      Click(c.button);
+      const std::set<std::string> after = Visible();
+      std::set<std::string> added;
+      for (const std::string& n : after) {
+        if (!before.count(n)) added.insert(n);
+      }
+      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
+      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
+      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
+          << c.button << " click " << k + 1;
+      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
+    }
+  }
+  EXPECT_EQ(shown.size(), 29u) << "every revealed piece, each once";
+  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
+  EXPECT_FALSE(frm_lupa->Visible());
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemMocninnaTest, EveryThumbnailOpensItsEnlargedGraph) {
+  struct Case {
+    const char *control, *pencil, *picture;
+  };
+  // The right column's graphs, of negative exponents, are named with "_as".
+  const Case cases[] = {
+      {"res1a1", "btn1ar", "p1a"},      {"res1b1", "btn1br", "p1b"},
+      {"resu1a1", "btnu1a", "u1ar"},    {"resu1b1", "btnu1b", "u1br"},
+      {"resu1c1", "btnu1c", "u1cr"},    {"resu1d1", "btnu1d", "u1dr"},
+      {"resu1e1", "btnu1e", "u1er"},    {"resu1f1", "btnu1f", "u1fr_as"},
+      {"resu1g1", "btnu1g", "u1gr_as"}, {"resu1h1", "btnu1h", "u1hr_as"},
+      {"resu1i1", "btnu1i", "u1ir_as"}, {"resu1j1", "btnu1j", "u1jr_as"},
+  };
+  Open(kRow);
+  std::vector<QImage> images;
+  for (const Case& c : cases) {
+    Click(c.pencil);
+    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint) << c.control;
+    Click(c.control);
+    EXPECT_TRUE(Magnifies(c.picture)) << c.control;
+    TPicture f;
+    f.LoadFromFile(kFolder + std::string(c.picture) + "_big.jpg");
+    EXPECT_EQ(f.Image().width(), 360) << c.picture << " is larger than its thumbnail";
+    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << c.picture;
+    images.push_back(f.Image());
+  }
+  // The hints, the tasks and the result texts open nothing.
+  for (const char* n : {"nap1a1b", "nap1a2", "res1a2", "Image1", "resu1a2", "resu1f2"}) {
+    EXPECT_FALSE(C(n)->OnClick()) << n;
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemMocninnaTest, TheSlotSurvivesReopeningAndShowingTheMainWindowZeroesIt) {
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  Click("btn1ar");
+  Click("res1a1");
+  PickTab(1);
+  EXPECT_EQ(ExerciseTabIndex[kSlot], 1);
+  EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
+  Open(kRow - 1);
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 1) << "reopened on the remembered tab";
+  EXPECT_FALSE(Shown("res1a1")) << "a fresh page";
+  frmMain->Schovat1Click(nullptr);
+  RestoreFromTaskbar();
+  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemMocninnaTest, ActivationMidHintStartsTheSteppedHintsOver) {
+  Open(kRow);
+  Click("btn1a");
+  Click("btn1b");
+  EXPECT_EQ(Step("btn1aClick"), 1);
+  Page()->Activate();  // back from the magnifier
+  EXPECT_EQ(Step("btn1aClick"), 0);
+  EXPECT_EQ(Step("btn1bClick"), 0);
+  EXPECT_TRUE(Shown("nap1a1b")) << "what was shown stays";
+  Click("btn1a");  // step 1 again: nothing new
+  EXPECT_FALSE(Shown("nap1a2"));
+  EXPECT_TRUE(C("btn1a")->Enabled());
+  Click("btn1a");
+  EXPECT_TRUE(Shown("nap1a2"));
+  EXPECT_FALSE(C("btn1a")->Enabled());
+}
+
+}  // namespace
