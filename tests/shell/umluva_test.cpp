@@ -183,7 +183,7 @@ TEST_F(UmluvaTest, OneStepFromTheToolBarNeverLeavesTwoSheetsShown) {
   }
 }
 
-TEST_F(UmluvaTest, EverySheetFitsThePageWithoutOverlaps) {
+TEST_F(UmluvaTest, EverySheetFitsThePageWithoutOverlapsOrClippedTexts) {
   OpenPage();
   int pictures = 0, memos = 0;
   for (const auto& sheet : kSheets) {
@@ -205,6 +205,19 @@ TEST_F(UmluvaTest, EverySheetFitsThePageWithoutOverlaps) {
       } else if (auto* memo = dynamic_cast<TMemo*>(c)) {
         ++memos;
         EXPECT_FALSE(memo->Lines().Text().empty()) << sheet[i];
+        // Its whole text within its box: a taller box shows nothing below the real height.
+        const int height = memo->Height();
+        memo->SetVisible(true);
+        memo->SetHeight(height + 60);
+        const QImage taller = Grab(memo);
+        memo->SetHeight(height);
+        int ink = 0;
+        for (int y = height; y < taller.height(); ++y) {
+          for (int x = 0; x < taller.width(); ++x) {
+            ink += taller.pixelColor(x, y) != taller.pixelColor(0, taller.height() - 1) ? 1 : 0;
+          }
+        }
+        EXPECT_EQ(ink, 0) << sheet[i] << " has more text than its box shows";
       }
     }
   }
