@@ -6,12 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
-#include <thread>
 #include <utility>
 
 #include "platform/display.h"
@@ -56,14 +54,19 @@ DEVMODEA Size(unsigned width, unsigned height) {
 
 TEST(RealDisplay, ListsTheOutputsModesChangesAndRestores) {
   if (access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "no Xvfb to run an X server";
-  const std::string name = ":" + std::to_string(190 + getpid() % 100);
-  const std::string socket = "/tmp/.X11-unix/X" + name.substr(1);
+  // Xvfb picks a free display itself and names it on the pipe once it accepts connections,
+  // so that no other test's server is touched.
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
   pid_t xvfb = fork();
   if (xvfb == 0) {
-    execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-          static_cast<char*>(nullptr));
+    close(ready[0]);
+    const std::string fd = std::to_string(ready[1]);
+    execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+          "-nolisten", "tcp", static_cast<char*>(nullptr));
     _exit(127);
   }
+  close(ready[1]);
   ASSERT_GT(xvfb, 0);
   // The server goes at exit, after the display settings' own connection to it has closed: the
   // settings live until the end of the process, and Xlib ends a process whose server vanished.
@@ -72,11 +75,13 @@ TEST(RealDisplay, ListsTheOutputsModesChangesAndRestores) {
     kill(xvfbPid, SIGTERM);
     waitpid(xvfbPid, nullptr, 0);
   });
-  Display* d = nullptr;
-  for (int i = 0; i < 100 && !d; ++i) {
-    if (access(socket.c_str(), F_OK) == 0) d = XOpenDisplay(name.c_str());
-    if (!d) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+  std::string number;
+  char c = 0;
+  while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+  close(ready[0]);
+  ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+  const std::string name = ":" + number;
+  Display* d = XOpenDisplay(name.c_str());
   ASSERT_NE(d, nullptr) << "Xvfb did not start";
   int eventBase = 0, errorBase = 0;
   if (!XRRQueryExtension(d, &eventBase, &errorBase)) {
