@@ -17,6 +17,20 @@ struct Mode {
   RRMode id;
 };
 
+extern bool xError;
+int NoteXError(Display*, XErrorEvent*);
+
+// The screen's size as the server has it now (Xlib's DisplayWidth keeps the size it last heard
+// of, which a change of ours does not update).
+void ScreenSize(Display* d, Window root, int& width, int& height) {
+  Window r;
+  int x, y;
+  unsigned w = 0, h = 0, border, depth;
+  XGetGeometry(d, root, &r, &x, &y, &w, &h, &border, &depth);
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+}
+
 // XRandR on the primary output (or the first connected one). The configuration before the
 // first change is kept as "the mode stored in the system".
 class X11DisplaySettings : public DisplaySettings {
@@ -125,14 +139,23 @@ class X11DisplaySettings : public DisplaySettings {
       saved_ = true;
       XRRFreeCrtcInfo(ci);
     }
-    savedScreenWidth_ = DisplayWidth(display_, DefaultScreen(display_));
-    savedScreenHeight_ = DisplayHeight(display_, DefaultScreen(display_));
+    ScreenSize(display_, root_, savedScreenWidth_, savedScreenHeight_);
     savedScreenMmWidth_ = DisplayWidthMM(display_, DefaultScreen(display_));
     savedScreenMmHeight_ = DisplayHeightMM(display_, DefaultScreen(display_));
     XRRFreeScreenResources(res);
   }
 
   bool Apply(RRMode mode, unsigned width, unsigned height) {
+    XSync(display_, False);
+    xError = false;
+    XErrorHandler previous = XSetErrorHandler(NoteXError);
+    bool ok = ApplyRequests(mode, width, height);
+    XSync(display_, False);
+    XSetErrorHandler(previous);
+    return ok && !xError;
+  }
+
+  bool ApplyRequests(RRMode mode, unsigned width, unsigned height) {
     XRRScreenResources* res = XRRGetScreenResourcesCurrent(display_, root_);
     if (!res) return false;
     XRRCrtcInfo* ci = XRRGetCrtcInfo(display_, res, crtc_);
@@ -141,7 +164,8 @@ class X11DisplaySettings : public DisplaySettings {
       int screen = DefaultScreen(display_);
       // Grow the screen first when the new mode is larger, shrink it after when smaller.
       int mmw = DisplayWidthMM(display_, screen), mmh = DisplayHeightMM(display_, screen);
-      int cw = DisplayWidth(display_, screen), ch = DisplayHeight(display_, screen);
+      int cw = 0, ch = 0;
+      ScreenSize(display_, root_, cw, ch);
       bool grow = static_cast<int>(width) > cw || static_cast<int>(height) > ch;
       if (grow)
         XRRSetScreenSize(display_, root_, std::max<int>(width, cw), std::max<int>(height, ch), mmw,
@@ -165,9 +189,13 @@ class X11DisplaySettings : public DisplaySettings {
     if (!display_ || !saved_) return DISP_CHANGE_SUCCESSFUL;
     bool ok = Apply(savedMode_, savedWidth_, savedHeight_);
     if (ok) {
+      xError = false;
+      XErrorHandler previous = XSetErrorHandler(NoteXError);
       XRRSetScreenSize(display_, root_, savedScreenWidth_, savedScreenHeight_, savedScreenMmWidth_,
                        savedScreenMmHeight_);
       XSync(display_, False);
+      XSetErrorHandler(previous);
+      ok = !xError;
     }
     return ok ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_FAILED;
   }
@@ -184,6 +212,13 @@ class X11DisplaySettings : public DisplaySettings {
   int savedScreenWidth_ = 0, savedScreenHeight_ = 0, savedScreenMmWidth_ = 0,
       savedScreenMmHeight_ = 0;
 };
+
+// Xlib's default error handler ends the process; a refused request is a failed change instead.
+bool xError = false;
+int NoteXError(Display*, XErrorEvent*) {
+  xError = true;
+  return 0;
+}
 
 DisplaySettings*& Installed() {
   static DisplaySettings* settings = nullptr;
