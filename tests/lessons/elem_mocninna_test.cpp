@@ -74,8 +74,10 @@ const MocninnaCase kMocninna[] = {
     {"2", "2", "2", "2", "11", kAbsolute, nullptr, "odm(2;x^(2))"},
     {"2,5", "2,5", "2,5", "2,5", "11", kHalfLine, nullptr, "odm(2,5;x^(2,5))"},
     {"2", "0", "2", "0", "01", kZeroN, nullptr, "1/0"},
-    {"0", "0", "0", "0", "11", kZeroN, nullptr, "1/0"},  // the last warning wins
-    {"2", "-0", "2", "-0", "01", kZeroN, nullptr, "1/0"},
+    {"0", "0", "0", "0", "11", kZeroN, nullptr, "1/0"},    // the last warning wins
+    {"2", "-0", "2", "-0", "01", kZeroN, nullptr, "1/0"},  // never drawn as a root of degree -0
+    {"2", "-0,", "2", "-0,", "01", kZeroN, nullptr, "1/0"},
+    {"0,", "3", "0,", "3", "10", kConstant, nullptr, "odm(3;x^(0))"},
     {"1", "0,004", "1", "0,004", "01", kZeroN, nullptr, "1/0"},
     {"25", "-1", "20", "0", "01", kZeroN, nullptr, "1/0"},
 };
