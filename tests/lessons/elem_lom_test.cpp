@@ -55,6 +55,9 @@ const LomCase kLom[] = {
      " funkce není sudá ani lichá", "((-1)*x+2)/((-2)*x-3)"},
     {"0", "1", "3", "1", "0000", nullptr, " x = -0,33", " y = 0", "nemá", " y = 1",
      " funkce není sudá ani lichá", "((0)*x+1)/((3)*x+1)"},
+    // no minus zero on a label: -0/(-1) and 0/(-1)
+    {"0", "1", "-1", "0", "0000", nullptr, " x = 0", " y = 0", "nemá", "nemá", " funkce je lichá",
+     "((0)*x+1)/((-1)*x+0)"},
     // d = 0 with a ≠ 0: the domain is symmetric, the function still not odd
     {"1", "1", "1", "0", "0000", nullptr, " x = 0", " y = 1", " x = -1", "nemá",
      " funkce není sudá ani lichá", "((1)*x+1)/((1)*x+0)"},
