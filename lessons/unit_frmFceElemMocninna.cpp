@@ -62,7 +62,7 @@ bool VykresliGraf(Page& f, TLiveGraph& live, const std::string& m, const std::st
 // The parity of the drawn function.
 std::string Sudost(double m, double n) {
   // x^m with a fractional m is defined for x >= 0 only (for x > 0 when m < 0): no symmetric
-  // domain. Halves of m would round to a whole m and call it even or odd.
+  // domain, though rounded, 2,5 would pass for an even m.
   if (!Whole(m)) return " funkce není sudá ani lichá";
   if (Even(m)) return " funkce sudá";
   // The root of a negative x^m keeps its sign for an odd degree, rounded as the engine rounds it.
