@@ -1,4 +1,4 @@
-// The live-graph pages 4.1, 4.2 and the sine page of 4.7: the time from a changed parameter text
+// The live-graph pages 4.1 to 4.4 and the sine page of 4.7: the time from a changed parameter text
 // to the finished update, that is the edit chain, the 10 ms tick with its clamps, property texts
 // and graph, and the graph picture painted. It must stay well below the 10 ms of the polling.
 #include <QApplication>
@@ -72,6 +72,9 @@ int main(int argc, char** argv) {
   const std::vector<std::string> values = {"1", "-2,5", "0,5", "3", "-0,3", "0", "1,45", "-7"};
   std::printf("BENCH live_update_lin_ms %.3f ms\n", UpdateMs(clock, 14, "hodnota_A", values));
   std::printf("BENCH live_update_kvadr_ms %.3f ms\n", UpdateMs(clock, 15, "hodnota_B", values));
+  std::printf("BENCH live_update_lom_ms %.3f ms\n", UpdateMs(clock, 16, "hodnota_C", values));
+  std::printf("BENCH live_update_mocninna_ms %.3f ms\n",
+              UpdateMs(clock, 17, "hodnota_A", values, 4010));
   std::printf("BENCH live_update_gon_ms %.3f ms\n",
               UpdateMs(clock, 22, "hodnota_B1", values, 10010, "pokracovani"));
 

@@ -188,6 +188,7 @@ struct RevealCase {
 const RevealCase kReveals[] = {
     {14, "img", {"GroupBox1", "grafImg"}},  // 4.1 shows its empty picture at once
     {15, "img01", {"GroupBox1"}},
+    {16, "img01", {"GroupBox1"}},
 };
 
 TEST_F(LiveGraphTest, RevealsFrameThenDefinitionThenTheLivePartThenDraws) {
@@ -236,7 +237,7 @@ int Timers(TForm* page) {
 }
 
 TEST_F(LiveGraphTest, ASecondActivationStartsNoSecondTimerAndNoSecondReveal) {
-  for (int row : {14, 15}) {
+  for (int row : {14, 15, 16}) {
     SCOPED_TRACE(row);
     Open(row);
     TForm* page = frmMain->OpenPage();
