@@ -19,6 +19,7 @@
 #include "exercises/unit_frmFceCVmonotonie.h"
 #include "exercises/unit_frmFceCVomezenost.h"
 #include "exercises/unit_frmFceCVprosta.h"
+#include "exercises/unit_frmFceCVsudost.h"
 #include "platform/layout_text.h"
 
 namespace {
@@ -80,6 +81,7 @@ const Page kPages[] = {
     {"frmFceCVextremy", &TfrmFceCVextremy::Tables, 8},
     {"frmFceCVomezenost", &TfrmFceCVomezenost::Tables, 24, "Image"},
     {"frmFceCVprosta", &TfrmFceCVprosta::Tables, 16},
+    {"frmFceCVsudost", &TfrmFceCVsudost::Tables, 16},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
