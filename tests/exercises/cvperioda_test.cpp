@@ -96,8 +96,9 @@ TEST_F(CVperiodaTest, TwoTabsWithOneStatementAndTwentySevenPictures) {
         << a;
   }
   EXPECT_EQ(Get<TImage>("Image12")->Picture().Image(), Get<TImage>("Image14")->Picture().Image());
-  EXPECT_EQ(QRect(C("Image37")->Left(), C("Image37")->Top(), 160, 57),
-            QRect(16, 226, C("Image37")->Width(), C("Image37")->Height()));
+  EXPECT_EQ(QRect(C("Image37")->Left(), C("Image37")->Top(), C("Image37")->Width(),
+                  C("Image37")->Height()),
+            QRect(16, 226, 160, 57));
   // Every task cut-out of the exercise is there from the start, b)'s despite its name.
   for (const char* t : kTasks) {
     EXPECT_TRUE(Shown(t)) << t;
