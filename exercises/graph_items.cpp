@@ -4,13 +4,11 @@ namespace {
 const char* const kLetters = "abcdefgh";
 }  // namespace
 
-std::vector<ExerciseHandler> TaskGraphs() {
+std::vector<ExerciseHandler> TaskGraphs(const std::vector<std::string>& images) {
   // The layouts number the graphs of the right column before the last one of the left.
-  static const char* const images[] = {"Image1", "Image2", "Image3", "Image5",
-                                       "Image4", "Image6", "Image7", "Image8"};
   std::vector<ExerciseHandler> out;
-  for (int k = 0; k < 8; ++k) {
-    out.push_back(Enlarge(std::string(images[k]) + "Click", std::string("u1") + kLetters[k]));
+  for (size_t k = 0; k < images.size() && kLetters[k]; ++k) {
+    out.push_back(Enlarge(images[k] + "Click", std::string("u1") + kLetters[k]));
   }
   return out;
 }

@@ -10,8 +10,10 @@
 #include "exercises/exercise_page.h"
 
 // The task graphs Image1, Image2, Image3, Image5 (items a to d) and Image4, Image6, Image7,
-// Image8 (items e to h), each opening "u1" + its item's letter.
-std::vector<ExerciseHandler> TaskGraphs();
+// Image8 (items e to h), each opening "u1" + its item's letter; `images` names them otherwise.
+std::vector<ExerciseHandler> TaskGraphs(const std::vector<std::string>& images = {
+                                            "Image1", "Image2", "Image3", "Image5", "Image4",
+                                            "Image6", "Image7", "Image8"});
 // The pencils btnu1a … btnu1h, each showing "resu1" + its letter + each of `suffixes`.
 std::vector<ExerciseHandler> Pencils(const std::vector<std::string>& suffixes);
 // The answer graphs resu1a1 … resu1h1, each opening "u1" + its letter + `suffix`.

@@ -20,7 +20,9 @@
 #include "exercises/unit_frmFceCVextremy.h"
 #include "exercises/unit_frmFceCVmonotonie.h"
 #include "exercises/unit_frmFceCVomezenost.h"
+#include "exercises/unit_frmFceCVperioda.h"
 #include "exercises/unit_frmFceCVprosta.h"
+#include "exercises/unit_frmFceCVsudost.h"
 #include "platform/layout_text.h"
 
 namespace {
@@ -84,6 +86,8 @@ const Page kPages[] = {
     {"frmFceCVextremy", &TfrmFceCVextremy::Tables, 8},
     {"frmFceCVomezenost", &TfrmFceCVomezenost::Tables, 24, "Image"},
     {"frmFceCVprosta", &TfrmFceCVprosta::Tables, 16},
+    {"frmFceCVsudost", &TfrmFceCVsudost::Tables, 16},
+    {"frmFceCVperioda", &TfrmFceCVperioda::Tables, 22},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
