@@ -15,7 +15,8 @@ const char* const kTask2Graphs[] = {"u2a",     "Image4",  "Image12", "Image13", 
 std::vector<ExerciseHandler> Task2Graphs() {
   std::vector<ExerciseHandler> out;
   for (int i = 0; i < 10; ++i)
-    out.push_back(Enlarge(std::string(kTask2Graphs[i]) + "Click", "u2" + std::string(1, kItems[i])));
+    out.push_back(
+        Enlarge(std::string(kTask2Graphs[i]) + "Click", "u2" + std::string(1, kItems[i])));
   return out;
 }
 
@@ -34,8 +35,9 @@ ExerciseTables& PageTables() {
           // Task 1, worked: the vertex, the intersection with the axis y, the sketch.
           Items(kWorked,
                 [](std::string x) {
-                  return Stepped("btn1" + x + "Click",
-                                 {{{"nap1" + x + "1"}}, {{"nap1" + x + "2"}}, {{"nap1" + x + "3"}}});
+                  return Stepped(
+                      "btn1" + x + "Click",
+                      {{{"nap1" + x + "1"}}, {{"nap1" + x + "2"}}, {{"nap1" + x + "3"}}});
                 }),
           Items(kWorked,
                 [](std::string x) {
@@ -61,15 +63,17 @@ ExerciseTables& PageTables() {
           Task2Graphs(),
           Items(kItems, [](std::string x) { return Result("btnu2" + x + "Click", {"resu2" + x}); }),
           // Task 3: the intersection with the axis y, then those with the axis x.
-          Items("ab",
-                [](std::string x) {
-                  return Stepped("btn3" + x + "Click", {{{"nap3" + x + "1"}}, {{"nap3" + x + "2"}}});
-                }),
+          Items(
+              "ab",
+              [](std::string x) {
+                return Stepped("btn3" + x + "Click", {{{"nap3" + x + "1"}}, {{"nap3" + x + "2"}}});
+              }),
           Items("ab", [](std::string x) { return Result("btn3" + x + "rClick", {"res3" + x}); }),
           Items(kItems, [](std::string x) { return Result("btnu3" + x + "Click", {"resu3" + x}); }),
           // Task 4: the hint is the first graph alone, the result both graphs.
           Items(kWorked, [](std::string x) { return Hint("btn4" + x + "Click", {"nap4" + x}); }),
-          Items(kWorked, [](std::string x) { return Enlarge("nap4" + x + "Click", "p4" + x + "n"); }),
+          Items(kWorked,
+                [](std::string x) { return Enlarge("nap4" + x + "Click", "p4" + x + "n"); }),
           Items(kWorked,
                 [](std::string x) {
                   return Result("btn4" + x + "rClick", {"res4" + x + "1", "res4" + x + "2"});

@@ -14,17 +14,22 @@ namespace {
 
 const char* const kFolder = "img/BIG/Ekvadr/";
 const int kRow = 43;
-const std::string kStatement1 = "Načrtněte graf funkce, využijte přitom její vrchol a průsečík s osou ";
+const std::string kStatement1 =
+    "Načrtněte graf funkce, využijte přitom její vrchol a průsečík s osou ";
 const std::string kStatement2 =
     "Určete z grafu funkce její vrchol, definiční obor, obor hodnot a vlastnosti.";
 const std::string kStatement3 =
-    "Určete průsečíky grafu funkce s osami souřadnic. Zapište funkci tak, abyste využili v předpisu "
+    "Určete průsečíky grafu funkce s osami souřadnic. Zapište funkci tak, abyste využili v "
+    "předpisu "
     "průsečíky s osou ";
-const std::string kStatement4 = "Načrtněte graf funkce                               . Do stejného "
-                                "grafu načrtněte i graf funkce                  a popište změnu.  ";
+const std::string kStatement4 =
+    "Načrtněte graf funkce                               . Do stejného "
+    "grafu načrtněte i graf funkce                  a popište změnu.  ";
 const std::string kItems = "abcdefghij";
 
-std::string L(char x) { return std::string(1, x); }
+std::string L(char x) {
+  return std::string(1, x);
+}
 
 class CElemKvadrTest : public ExerciseTest {
  protected:
@@ -88,15 +93,16 @@ TEST_F(CElemKvadrTest, EveryButtonShowsItsPiecesClickByClick) {
     int disabledAfter;                          // 0: the button stays enabled
   };
   std::vector<Case> cases = {
-      {"btn10", {{"nap10"}}, 1},   {"btn10b", {{"nap10b"}}, 1},
-      {"btn20", {{"nap20"}}, 1},   {"SpeedButton14", {{"nap30"}}, 1},
-      {"btn40", {{"nap40"}}, 1},   {"btn40b", {{"nap40b"}}, 1},
-      {"btn2a", {{"nap2a"}}, 1},   {"btn2b", {{"nap2b"}}, 1},
+      {"btn10", {{"nap10"}}, 1},      {"btn10b", {{"nap10b"}}, 1},
+      {"btn20", {{"nap20"}}, 1},      {"SpeedButton14", {{"nap30"}}, 1},
+      {"btn40", {{"nap40"}}, 1},      {"btn40b", {{"nap40b"}}, 1},
+      {"btn2a", {{"nap2a"}}, 1},      {"btn2b", {{"nap2b"}}, 1},
       {"btn2ar", {{"res2a"}, {}}, 0}, {"btn2br", {{"res2b"}, {}}, 0},
   };
   for (char x : std::string("abcd")) {
     // Three steps, the third disables; a fourth click would find the button disabled.
-    cases.push_back({"btn1" + L(x), {{"nap1" + L(x) + "1"}, {"nap1" + L(x) + "2"}, {"nap1" + L(x) + "3"}}, 3});
+    cases.push_back(
+        {"btn1" + L(x), {{"nap1" + L(x) + "1"}, {"nap1" + L(x) + "2"}, {"nap1" + L(x) + "3"}}, 3});
     cases.push_back({"btn1" + L(x) + "r", {{"res1" + L(x) + "1", "res1" + L(x) + "2"}, {}}, 0});
     cases.push_back({"btn4" + L(x), {{"nap4" + L(x)}}, 1});
     cases.push_back({"btn4" + L(x) + "r", {{"res4" + L(x) + "1", "res4" + L(x) + "2"}, {}}, 0});
@@ -194,17 +200,19 @@ TEST_F(CElemKvadrTest, TheLayoutCheckerKnowsEveryControlAndEveryEnlargedFile) {
   const std::set<std::string> names(cls->requiredNames.begin(), cls->requiredNames.end());
   std::vector<std::string> pictures = {"p2a", "p2b"};
   for (char x : std::string("abcd")) {
-    for (const std::string& p : {"p1" + L(x), "p4" + L(x) + "n", "p4" + L(x) + "r"}) pictures.push_back(p);
+    for (const std::string& p : {"p1" + L(x), "p4" + L(x) + "n", "p4" + L(x) + "r"})
+      pictures.push_back(p);
   }
   for (char x : kItems) {
-    for (const std::string& p : {"u1" + L(x) + "r", "u2" + L(x), "u4" + L(x)}) pictures.push_back(p);
+    for (const std::string& p : {"u1" + L(x) + "r", "u2" + L(x), "u4" + L(x)})
+      pictures.push_back(p);
   }
   std::set<std::string> expected;
   for (const std::string& p : pictures) expected.insert(kFolder + p + "_big.jpg");
   EXPECT_EQ(files, expected);
   EXPECT_EQ(files.size(), 44u);
-  for (const char* n : {"priklady", "nap1d3", "nap3b2", "nap30", "nap40b", "res4d2", "resu3j",
-                        "resu4j2"})
+  for (const char* n :
+       {"priklady", "nap1d3", "nap3b2", "nap30", "nap40b", "res4d2", "resu3j", "resu4j2"})
     EXPECT_TRUE(names.count(n)) << n;
 }
 
@@ -221,7 +229,8 @@ TEST_F(CElemKvadrTest, TheOtherPiecesCannotBeEnlarged) {
     plain.push_back("res4" + L(x) + "2");
     for (int n = 1; n <= 3; ++n) plain.push_back("nap1" + L(x) + std::to_string(n));
   }
-  for (const char* n : {"res2a", "res3a", "nap2a", "nap3a1", "nap3b2", "nap10", "nap30"}) plain.push_back(n);
+  for (const char* n : {"res2a", "res3a", "nap2a", "nap3a1", "nap3b2", "nap10", "nap30"})
+    plain.push_back(n);
   for (const std::string& n : plain) {
     EXPECT_FALSE(C(n)->OnClick()) << n;
     EXPECT_NE(C(n)->Cursor(), crHandPoint) << n;
@@ -261,7 +270,8 @@ TEST_F(CElemKvadrTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   EXPECT_EQ(Step("btn1c"), 2);
   Click("btn3a");
   Page()->Activate();
-  for (const char* b : {"btn1a", "btn1b", "btn1c", "btn1d", "btn3a", "btn3b"}) EXPECT_EQ(Step(b), 0) << b;
+  for (const char* b : {"btn1a", "btn1b", "btn1c", "btn1d", "btn3a", "btn3b"})
+    EXPECT_EQ(Step(b), 0) << b;
   // Part-way when activated: the next click repeats step 1, two more finish the hint.
   Click("btn1c");
   EXPECT_FALSE(Shown("nap1c3"));

@@ -153,9 +153,10 @@ TEST_F(ExerciseFramesTest, NoPieceCoversAnotherButWhereTheyShareAPlace) {
   // 2.3 the remark's leading blanks run under the statement; on 4.2 an axis's name or a formula
   // stands in the statement's text.
   const std::set<std::pair<std::string, std::string>> inText = {
-      {"Label79", "Label38"}, {"Label21", "Image6"},  {"Label24", "Image7"},  {"Label27", "Image8"},
-      {"Label52", "Image9"},  {"Label55", "Image10"}, {"Label66", "Image11"}, {"Label66", "Image14"},
-      {"Label69", "Image39"}, {"Label69", "Image43"}, {"Label72", "Image44"}, {"Label72", "Image45"},
+      {"Label79", "Label38"}, {"Label21", "Image6"},  {"Label24", "Image7"},
+      {"Label27", "Image8"},  {"Label52", "Image9"},  {"Label55", "Image10"},
+      {"Label66", "Image11"}, {"Label66", "Image14"}, {"Label69", "Image39"},
+      {"Label69", "Image43"}, {"Label72", "Image44"}, {"Label72", "Image45"},
   };
   auto sharesPlace = [&](const std::string& a, const std::string& b) {
     if (inText.count({a, b}) || inText.count({b, a})) return true;
