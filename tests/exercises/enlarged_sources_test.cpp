@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemLom.h"
 #include "exercises/unit_frmFceCElemMocninna.h"
@@ -69,14 +70,16 @@ struct Page {
   const char* layout;
   ExerciseTables& (*tables)();
   size_t pictures;  // clickable pictures of the page
-  // Pictures bound to the handler of the first task graph, which open that graph's picture
-  // rather than their own: the answers of 2.1 and the formulas of 2.3.
+  // Pictures bound to the handler of another picture, which open that picture's enlargement
+  // rather than their own: the answers of 2.1 and the formulas of 2.3 (the first task graph's),
+  // the descriptions of task 4 on 4.2 (their item's graph).
   std::string borrowingPrefix = "";
 };
 
 const Page kPages[] = {
     {"frmFceCGraf", &TfrmFceCGraf::Tables, 16},
     {"frmFceCElemLin", &TfrmFceCElemLin::Tables, 14},
+    {"frmFceCElemKvadr", &TfrmFceCElemKvadr::Tables, 54, "resu4"},
     {"frmFceCElemPrehled", &TfrmFceCElemPrehled::Tables, 50},
     {"frmFceCElemLom", &TfrmFceCElemLom::Tables, 36},
     {"frmFceCElemMocninna", &TfrmFceCElemMocninna::Tables, 12},
@@ -120,10 +123,12 @@ TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels)
           << big.toStdString()
           << " draws more than its small picture: " << ref.drawing.join(" | ").toStdString();
       for (auto it = from; it != to; ++it) {
-        const bool borrowing = h.name == "Image1Click" && it->second != "Image1" &&
+        // The picture whose handler it is: the handler's name without "Click".
+        const std::string owner = h.name.substr(0, h.name.size() - 5);
+        const bool borrowing = it->second != owner && pictureOf.count(owner) &&
                                !page.borrowingPrefix.empty() &&
                                it->second.rfind(page.borrowingPrefix, 0) == 0;
-        const QString small = QString::fromStdString(pictureOf[borrowing ? "Image1" : it->second]);
+        const QString small = QString::fromStdString(pictureOf[borrowing ? owner : it->second]);
         ASSERT_FALSE(small.isEmpty()) << it->second << " shows no picture";
         EXPECT_EQ(ref.used.toStdString(), "layouts/" + small.toStdString())
             << it->second << " opens " << big.toStdString();

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <functional>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/buttons.h"
@@ -32,6 +33,8 @@ const FramedPage kPages[] = {
     {40, "frmFceCVprosta", "Prostá funkce", "2", "Vlastnosti funkcí", "2.6", "Prostá funkce",
      "prosta"},
     {42, "frmFceCElemLin", "Lineární funkce", "4", "Elementární funkce", "4.1", "Lineární funkce"},
+    {43, "frmFceCElemKvadr", "Kvadratická funkce", "4", "Elementární funkce", "4.2",
+     "Kvadratická funkce"},
     // The caption and the banner differ in one word; the legend's pencil has its own name.
     {44, "frmFceCElemLom", "Lineárně lomená funkce", "4", "Elementární funkce", "4.3",
      "Lineární lomená funkce", "Label6", "xxx"},
@@ -175,12 +178,18 @@ bool Overlays(const std::string& a, const std::string& b) {
 
 TEST_F(ExerciseFramesTest, NoPieceCoversAnotherButWhereTheyShareAPlace) {
   // On 4.11 the cross stands where the tick would, and the correct number on its rectangle; on
-  // 2.3 and 2.4 the remark's leading blanks run under the statement; on 4.3 the third step of a
-  // hint of task 3 covers the upper part of the fourth.
-  auto sharesPlace = [](const std::string& a, const std::string& b) {
-    for (const char* statement : {"Label79", "Label7"}) {
-      if ((a == statement && b == "Label38") || (a == "Label38" && b == statement)) return true;
-    }
+  // 2.3 and 2.4 the remark's leading blanks run under the statement; on 4.2 an axis's name or a
+  // formula stands in the statement's text; on 4.3 the third step of a hint of task 3 covers the
+  // upper part of the fourth.
+  const std::set<std::pair<std::string, std::string>> inText = {
+      {"Label79", "Label38"}, {"Label7", "Label38"},  {"Label21", "Image6"},
+      {"Label24", "Image7"},  {"Label27", "Image8"},  {"Label52", "Image9"},
+      {"Label55", "Image10"}, {"Label66", "Image11"}, {"Label66", "Image14"},
+      {"Label69", "Image39"}, {"Label69", "Image43"}, {"Label72", "Image44"},
+      {"Label72", "Image45"},
+  };
+  auto sharesPlace = [&](const std::string& a, const std::string& b) {
+    if (inText.count({a, b}) || inText.count({b, a})) return true;
     auto stacked = [](const std::string& x, const std::string& y) {
       return x.size() == 7 && x.rfind("nap3", 0) == 0 && x.substr(5) == "3b" &&
              y == x.substr(0, 5) + "4";
