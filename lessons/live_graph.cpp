@@ -140,6 +140,8 @@ void TLiveGraph::Prepare(TNotifyEvent update) {
   for (Area& a : areas_) {
     a.graf = std::make_unique<Tgraf>(Toblast{0, a.image->Width(), 0, a.image->Height()},
                                      description_.scale);
+    a.graf->YMax -= description_.lowerY;
+    a.graf->YMin -= description_.lowerY;
   }
 }
 
@@ -261,6 +263,20 @@ bool TLiveGraph::Draw(const std::string& expression, TColor colour, int picture)
   a.graf->DrawGraph(*a.image, std::move(list), colour, true);
   a.drawn = expression;
   a.colour = colour;
+  a.over.clear();
+  return true;
+}
+
+bool TLiveGraph::DrawOver(const std::string& expression, TColor colour, int picture) {
+  Area& a = areas_.at(picture);
+  TokenList list;
+  if (!ParseExpression(expression, list)) {
+    a.over.clear();
+    return false;
+  }
+  a.graf->DrawGraph(*a.image, std::move(list), colour, false);
+  a.over = expression;
+  a.overColour = colour;
   return true;
 }
 
@@ -268,6 +284,7 @@ void TLiveGraph::DrawEmpty(int picture) {
   Area& a = areas_.at(picture);
   a.graf->DrawGrid(*a.image);
   a.drawn.clear();
+  a.over.clear();
 }
 
 void TLiveGraph::MarkDegenerate(int index, bool degenerate) {

@@ -51,7 +51,8 @@ struct LivePageDescription {
   int decimals = 1;                       // of the numbers written on the labels
   std::vector<std::string> pictures = {"grafImg"};  // one graph object over each
   int scale = 18;                                   // pixels per unit of the graphs
-  bool publishTimer = false;                        // the page timer becomes the shell's StepTimer
+  int lowerY = 0;  // the graphs' y range moved down by this many units from the centred view
+  bool publishTimer = false;  // the page timer becomes the shell's StepTimer
   // Half-typed texts («-», «-0,»): while an edit holds one exactly, the update does nothing and
   // the change is dropped, so that a number is not drawn before it is complete.
   std::vector<std::string> pauseTexts;
@@ -95,6 +96,9 @@ class TLiveGraph : public TComponent {
   // picture `picture` of the description; otherwise the picture shows the empty grid, so that
   // no graph stays under texts that describe other values. Returns whether it was drawn.
   bool Draw(const std::string& expression, TColor colour, int picture = 0);
+  // Parses the expression and, when the engine accepts it, plots it over what the picture
+  // shows (a second curve over the first). Returns whether it was drawn.
+  bool DrawOver(const std::string& expression, TColor colour, int picture = 0);
   // The fresh grid alone in the picture: the function has no point to draw.
   void DrawEmpty(int picture = 0);
   // The graph object of a picture, whose view the page may move after Start.
@@ -123,6 +127,9 @@ class TLiveGraph : public TComponent {
   // The expression that a picture shows (empty for the grid alone), and its colour.
   const std::string& DrawnExpression(int picture = 0) const { return areas_.at(picture).drawn; }
   TColor DrawnColour(int picture = 0) const { return areas_.at(picture).colour; }
+  // The curve drawn over it by DrawOver since (empty for none), and its colour.
+  const std::string& OverExpression(int picture = 0) const { return areas_.at(picture).over; }
+  TColor OverColour(int picture = 0) const { return areas_.at(picture).overColour; }
 
  private:
   struct Bundle {
@@ -136,6 +143,8 @@ class TLiveGraph : public TComponent {
     std::unique_ptr<Tgraf> graf;
     std::string drawn;
     TColor colour = 0;
+    std::string over;
+    TColor overColour = 0;
   };
   template <class T>
   T* Control(const std::string& name) const;

@@ -15,6 +15,23 @@ namespace {
 constexpr int kStartScale = 20;  // -8 to 8 on the 337-pixel picture
 constexpr TColor kGraphColour = 255;
 
+// Chapter 5: the graph of y = f(x) over a fresh grid.
+const FreeExpressionEngine kOneVariable = {
+    .editColour = 0xF2F2F2,
+    .create = [](const Toblast& area, int scale) -> std::unique_ptr<TgrafView> {
+      return std::make_unique<Tgraf>(area, scale);
+    },
+    .blank = [](const TgrafView& g,
+                TImage& image) { static_cast<const Tgraf&>(g).DrawGrid(image); },
+    .draw =
+        [](const TgrafView& g, TImage& image, std::string_view text) {
+          TokenList list;
+          if (!ParseExpression(text, list)) return false;
+          static_cast<const Tgraf&>(g).DrawGraph(image, std::move(list), kGraphColour, true);
+          return true;
+        },
+};
+
 // What an insertion button puts around the selection, and where the caret goes: after
 // `caretOffset` characters counted from the 1-based insertion place, plus the selection's
 // length where `caretAfterSelection` holds.
@@ -39,7 +56,7 @@ class TSlozeneGraf : public TComponent {
  public:
   explicit TSlozeneGraf(TComponent* owner) : TComponent(owner) {}
   Toblast oblast;
-  std::unique_ptr<Tgraf> graf;
+  std::unique_ptr<TgrafView> graf;
 };
 
 // The page's state. The graph object, the timer and the remembered button die with the page;
@@ -55,47 +72,52 @@ QString Q(std::string_view s) {
 
 }  // namespace
 
-const Tgraf* SlozeneGraf() {
+const TgrafView* FreeExpressionView() {
   return PageGraf ? PageGraf->graf.get() : nullptr;
 }
 
+const Tgraf* SlozeneGraf() {
+  return dynamic_cast<const Tgraf*>(FreeExpressionView());
+}
+
+void TFreeExpressionPage::AddHandlers(TFormClass& c) {
+  c.Handler("Akce", &TFreeExpressionPage::Akce)
+      .Handler("Proved", &TFreeExpressionPage::Proved)
+      .Handler("Aktualizace", &TFreeExpressionPage::Aktualizace)
+      .Handler("Vloz", &TFreeExpressionPage::Vloz)
+      .Handler("Vymaz", &TFreeExpressionPage::Vymaz);
+  for (const Sablona& s : kSablony) c.Requires({std::string(s.button)});
+}
+
+TfrmFceSlozene::TfrmFceSlozene(TComponent* owner) : TFreeExpressionPage(owner, kOneVariable) {}
+
 const TFormClass& TfrmFceSlozene::FormClass() {
-  static const TFormClass cls = [] {
-    TFormClass c =
-        TFormClass::Of<TfrmFceSlozene>("TfrmFceSlozene", "frmFceSlozene", &frmFceSlozene);
-    c.Handler("Akce", &TfrmFceSlozene::Akce)
-        .Handler("Proved", &TfrmFceSlozene::Proved)
-        .Handler("Aktualizace", &TfrmFceSlozene::Aktualizace)
-        .Handler("Vloz", &TfrmFceSlozene::Vloz)
-        .Handler("Vymaz", &TfrmFceSlozene::Vymaz);
-    for (const Sablona& s : kSablony) c.Requires({std::string(s.button)});
-    return c;
-  }();
+  static const TFormClass cls = FormClassOf("TfrmFceSlozene", &frmFceSlozene);
   return cls;
 }
 
 namespace {
 
-void EnableViewButtons(TfrmFceSlozene& f, bool enabled) {
+void EnableViewButtons(TFreeExpressionPage& f, bool enabled) {
   for (TControl* b : {f.btnUp, f.btnDown, f.btnRight, f.btnLeft, f.btnPlus, f.btnMinus}) {
     b->SetEnabled(enabled);
   }
 }
 
 // A fresh graph object in the start view.
-void NewGraf(TfrmFceSlozene& f) {
+void NewGraf(TFreeExpressionPage& f, const FreeExpressionEngine& engine) {
   if (!PageGraf || PageGraf->Owner() != &f) PageGraf = new TSlozeneGraf(&f);
   PageGraf->oblast = Toblast{0, f.grafImg->Width(), 0, f.grafImg->Height()};
-  PageGraf->graf = std::make_unique<Tgraf>(PageGraf->oblast, kStartScale);
+  PageGraf->graf = engine.create(PageGraf->oblast, kStartScale);
 }
 
-Tgraf& Graf() {
+TgrafView& Graf() {
   return *PageGraf->graf;
 }
 
 // The action of a view button on the current view.
-void MoveView(TfrmFceSlozene& f, TControl* b) {
-  Tgraf& g = Graf();
+void MoveView(TFreeExpressionPage& f, TControl* b) {
+  TgrafView& g = Graf();
   if (b == f.btnUp) {
     g.YMax += 1;
     g.YMin += 1;
@@ -130,32 +152,32 @@ void MoveView(TfrmFceSlozene& f, TControl* b) {
 
 }  // namespace
 
-void TfrmFceSlozene::Akce(TObject*) {
+void TFreeExpressionPage::Akce(TObject*) {
   EnableViewButtons(*this, false);
   ViewPending = true;
   LastViewButton = nullptr;
-  NewGraf(*this);
+  NewGraf(*this, engine_);
   if (ViewTimer) Free(ViewTimer.get());  // never a second timer
   auto* timer = new TTimer(this);
   timer->SetInterval(200);
-  timer->SetOnTimer(TNotifyEvent(this, &TfrmFceSlozene::Aktualizace, "Aktualizace"));
+  timer->SetOnTimer(TNotifyEvent(this, &TFreeExpressionPage::Aktualizace, "Aktualizace"));
   timer->SetEnabled(true);
   ViewTimer = timer;
-  funkce->SetColor(0xF2F2F2);
+  funkce->SetColor(engine_.editColour);
 }
 
-void TfrmFceSlozene::Proved(TObject* Sender) {
+void TFreeExpressionPage::Proved(TObject* Sender) {
   ViewTimer->SetEnabled(true);
   ViewPending = true;
   LastViewButton = dynamic_cast<TControl*>(Sender);
 }
 
-void TfrmFceSlozene::Aktualizace(TObject*) {
+void TFreeExpressionPage::Aktualizace(TObject*) {
   if (!ViewPending) return;
   TControl* b = LastViewButton.get();
   if (b == btnZobraz) {
     if (!funkce->Text().empty()) {
-      NewGraf(*this);
+      NewGraf(*this, engine_);
       EnableViewButtons(*this, true);
     }
   } else {
@@ -165,27 +187,23 @@ void TfrmFceSlozene::Aktualizace(TObject*) {
   ViewPending = false;
 }
 
-void TfrmFceSlozene::VykresliGraf(const std::string& text) {
+void TFreeExpressionPage::VykresliGraf(const std::string& text) {
   postfix->SetCaption("");
   if (text.empty()) {
-    Graf().DrawGrid(*grafImg);
+    engine_.blank(Graf(), *grafImg);
     return;
   }
-  TokenList list;
-  if (ParseExpression(text, list)) {
-    Graf().DrawGraph(*grafImg, std::move(list), kGraphColour, true);
-    return;
-  }
+  if (engine_.draw(Graf(), *grafImg, text)) return;
   // Stop before the modal message, so that no tick runs under it.
   ViewTimer->SetEnabled(false);
   ViewPending = true;
   EnableViewButtons(*this, false);
-  NewGraf(*this);
-  Graf().DrawGrid(*grafImg);
+  NewGraf(*this, engine_);
+  engine_.blank(Graf(), *grafImg);
   Application->MessageBox("Funkce byla chybně zadána.", "chyba", MB_OK);
 }
 
-void TfrmFceSlozene::Vloz(TObject* Sender) {
+void TFreeExpressionPage::Vloz(TObject* Sender) {
   auto* button = dynamic_cast<TComponent*>(Sender);
   const Sablona* s = nullptr;
   for (const Sablona& t : kSablony) {
@@ -206,11 +224,11 @@ void TfrmFceSlozene::Vloz(TObject* Sender) {
   funkce->SetSelStart(caret);
 }
 
-void TfrmFceSlozene::Vymaz(TObject*) {
+void TFreeExpressionPage::Vymaz(TObject*) {
   ViewTimer->SetEnabled(false);
   ViewPending = true;
   funkce->SetText("");
   EnableViewButtons(*this, false);
-  NewGraf(*this);
-  Graf().DrawGrid(*grafImg);
+  NewGraf(*this, engine_);
+  engine_.blank(Graf(), *grafImg);
 }

@@ -126,6 +126,12 @@ const ChapterRow* ChapterRowByHandler(const char* handler) {
   return nullptr;
 }
 
+const ChapterRow& TwoVariableRow() {
+  static const ChapterRow row = {
+      0, 30, "M51Kvantovani", "Funkce dvou proměnných", "MFceKvantovani", "TfrmFceKvantovani", 'H'};
+  return row;
+}
+
 const ToolbarState& ToolbarStateOf(char state) {
   for (const ToolbarState& s : kStates) {
     if (s.name == state) return s;

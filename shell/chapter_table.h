@@ -36,3 +36,6 @@ const ChapterRow& ChapterRowAt(int row);
 // The row whose handler has this name, or null.
 const ChapterRow* ChapterRowByHandler(const char* handler);
 const ToolbarState& ToolbarStateOf(char state);
+// The page of a function of two variables: no row of the book's sequence, but a menu item of its
+// own after chapter 5, opened as a chapter page with chapter 5's number and tool bar.
+const ChapterRow& TwoVariableRow();

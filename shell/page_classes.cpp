@@ -48,6 +48,7 @@
 #include "lessons/unit_frmFceGraf.h"
 #include "lessons/unit_frmFceInverzni.h"
 #include "lessons/unit_frmFceSlozene.h"
+#include "lessons/unit_frmFceSlozene2.h"
 #include "lessons/unit_frmFceUvod.h"
 #include "lessons/unit_frmFceVDf.h"
 #include "lessons/unit_frmFceVHf.h"
@@ -89,6 +90,7 @@ void RegisterPageClasses() {
   RegisterFormClass(TfrmFceElemParam::FormClass());
   RegisterFormClass(TfrmFceElemPrehled::FormClass());
   RegisterFormClass(TfrmFceSlozene::FormClass());
+  RegisterFormClass(TfrmFceKvantovani::FormClass());
   RegisterFormClass(TfrmFceCGraf::FormClass());
   RegisterFormClass(TfrmFceCVDf::FormClass());
   RegisterFormClass(TfrmFceCVHf::FormClass());

@@ -54,6 +54,11 @@ const TFormClass& TfrmMain::FormClass() {
       c.Handler<TfrmMain>(row.handler, [&row](TfrmMain& f, TObject*) { f.OpenChapterPage(row); });
       c.Requires({row.menuItem});
     }
+    const ChapterRow& twoVariables = TwoVariableRow();
+    c.Handler<TfrmMain>(twoVariables.handler, [&twoVariables](TfrmMain& f, TObject*) {
+      f.OpenChapterPage(twoVariables);
+    });
+    c.Requires({twoVariables.menuItem});
     return c;
   }();
   return cls;

@@ -8,6 +8,7 @@
 //   ROW[:MS]          open chapter row ROW, let MS virtual milliseconds pass, save "rowROW"
 //   wait:MS           let MS virtual milliseconds pass
 //   click:NAME        click the control NAME of the open page (as the user, visible or not)
+//   menu:NAME         click the main window's menu item NAME (a page that has no chapter row)
 //   tab:I             pick tab I of the page's tab control as the user does
 //   type:NAME=TEXT    replace the text of the edit NAME
 //   pick:NAME=I       pick item I of the drop-down list NAME as the user does
@@ -93,7 +94,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   if (argc < 2) {
     std::fprintf(stderr,
-                 "usage: zsnap OUT_PREFIX [ROW[:MS] | wait:MS | click:NAME | tab:I |\n"
+                 "usage: zsnap OUT_PREFIX [ROW[:MS] | wait:MS | click:NAME | menu:NAME | tab:I |\n"
                  "             type:NAME=TEXT | pick:NAME=I | snap:LABEL | lupa:LABEL | reveal |"
                  " tabs]"
                  " ...\n");
@@ -120,6 +121,12 @@ int main(int argc, char** argv) {
       clock.Advance(std::stol(rest));
     } else if (verb == "click") {
       if (TControl* c = Control(rest)) Dispatch([&] { c->Click(); });
+    } else if (verb == "menu") {
+      if (auto* m = dynamic_cast<TMenuItem*>(frmMain->FindComponent(rest))) {
+        Dispatch([&] { m->Click(); });
+      } else {
+        std::fprintf(stderr, "zsnap: the main window has no menu item %s\n", rest.c_str());
+      }
     } else if (verb == "tab") {
       if (TPageControl* t = Tabs()) Dispatch([&] { t->SelectTabByUser(std::stoi(rest)); });
     } else if (verb == "type") {

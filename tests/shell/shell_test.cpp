@@ -285,7 +285,8 @@ TEST_F(ShellTest, TheMenuTreeHoldsEveryChapterInItsSubmenu) {
   } tree[] = {
       {"Zalmira1",
        "Teorie",
-       {"N1Cojetofunkce1", "N13Vlastnostifunkce1", "13", "N4Elementrnfunkce1", "31"}},
+       {"N1Cojetofunkce1", "N13Vlastnostifunkce1", "13", "N4Elementrnfunkce1", "31",
+        "M51Kvantovani"}},
       {"N1Cojetofunkce1", "1. Úvod", {"2", "3", "4", "5", "6"}},
       {"N13Vlastnostifunkce1", "2. Vlastnosti funkcí", {"7", "8", "9", "10", "11", "12"}},
       {"N4Elementrnfunkce1",
