@@ -13,6 +13,7 @@
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
 #include "exercises/unit_frmFceCGraf.h"
+#include "exercises/unit_frmFceCInverzni.h"
 #include "exercises/unit_frmFceCVDf.h"
 #include "exercises/unit_frmFceCVHf.h"
 #include "exercises/unit_frmFceCVextremy.h"
@@ -80,6 +81,7 @@ const Page kPages[] = {
     {"frmFceCVextremy", &TfrmFceCVextremy::Tables, 8},
     {"frmFceCVomezenost", &TfrmFceCVomezenost::Tables, 24, "Image"},
     {"frmFceCVprosta", &TfrmFceCVprosta::Tables, 16},
+    {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
