@@ -16,6 +16,7 @@
 #include "exercises/unit_frmFceCElemMocninna.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
 #include "exercises/unit_frmFceCGraf.h"
+#include "exercises/unit_frmFceCInverzni.h"
 #include "exercises/unit_frmFceCVDf.h"
 #include "exercises/unit_frmFceCVHf.h"
 #include "exercises/unit_frmFceCVextremy.h"
@@ -91,6 +92,7 @@ const Page kPages[] = {
     {"frmFceCVprosta", &TfrmFceCVprosta::Tables, 16},
     {"frmFceCVsudost", &TfrmFceCVsudost::Tables, 16},
     {"frmFceCVperioda", &TfrmFceCVperioda::Tables, 22},
+    {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
