@@ -44,13 +44,6 @@ std::string ShiftedX(const TLiveGraph& live, const std::string& x, double v) {
   return s.empty() ? x : x + " " + s;
 }
 
-void PlaceInRow(const std::vector<TControl*>& labels, const std::vector<int>& gaps) {
-  for (size_t i = 1; i < labels.size(); ++i) {
-    const int gap = i - 1 < gaps.size() ? gaps[i - 1] : 0;
-    labels[i]->SetLeft(labels[i - 1]->Left() + labels[i - 1]->Width() + gap);
-  }
-}
-
 void ShowProperties(const LiveBase& base, const std::vector<TControl*>& labels,
                     TStaticText& warning, const std::string& text) {
   for (TControl* t : labels) t->SetVisible(base.Valid());

@@ -1,6 +1,5 @@
 // What the exponential page 4.5 and the logarithmic page 4.6 share: the base a taken to two
-// decimals, the sentences that depend on it, the shifts of the inverse function and the row of
-// labels that writes a formula with a small base or exponent.
+// decimals, the sentences that depend on it and the shifts of the inverse function.
 #pragma once
 
 #include <string>
@@ -37,7 +36,3 @@ std::string ShiftedX(const TLiveGraph& live, const std::string& x, double v);
 // The property labels for a valid base, else the warning `warning` with `text` in their place.
 void ShowProperties(const LiveBase& base, const std::vector<TControl*>& labels,
                     TStaticText& warning, const std::string& text);
-
-// Places the labels side by side from the first one's place, each after the one before (a base
-// or an exponent has no fixed width); `gaps` pixels between each pair.
-void PlaceInRow(const std::vector<TControl*>& labels, const std::vector<int>& gaps = {});
