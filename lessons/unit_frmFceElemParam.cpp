@@ -73,8 +73,12 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
                                   L(f, "b_" + n),       L(f, "t" + n + "_x"), L(f, "c_" + n),
                                   L(f, "t" + n + "_z")};
     const bool bars = k == 4;  // the absolute value's bars stand upright, clear of the letters
-    std::vector<int> gaps = {0, labels[0].empty() ? -3 : 0, bars ? 1 : -1,
-                             0, labels[2].empty() ? 0 : 3,  bars ? 1 : -1};
+    std::vector<int> gaps = {0,
+                             labels[0].empty() ? -3 : 0,
+                             bars ? 1 : -1,
+                             labels[1].empty() ? -2 : 0,
+                             labels[2].empty() ? 0 : 3,
+                             bars && labels[2].empty() ? 1 : -1};
     if (k == 3) {
       row.push_back(L(f, "t3_2"));
       gaps.push_back(0);
