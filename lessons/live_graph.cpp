@@ -324,3 +324,10 @@ std::string TLiveGraph::TypedTerm(const std::string& typed, double value) {
 std::string TLiveGraph::FollowingTerm(const std::string& text) {
   return !text.empty() && text[0] == '-' ? text : "+" + text;
 }
+
+void PlaceInRow(const std::vector<TControl*>& labels, const std::vector<int>& gaps) {
+  for (size_t i = 1; i < labels.size(); ++i) {
+    const int gap = i - 1 < gaps.size() ? gaps[i - 1] : 0;
+    labels[i]->SetLeft(labels[i - 1]->Left() + labels[i - 1]->Width() + gap);
+  }
+}

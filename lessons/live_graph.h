@@ -187,6 +187,8 @@ class LivePage {
     std::string edited = "Proved2";  // the OnChange handler of the parameter edits
     // The page's opening work (start values, fonts), before the timer starts.
     std::function<void(F&, TLiveGraph&)> open;
+    // Opening work on the graph objects (a view moved), after the timer started.
+    std::function<void(F&, TLiveGraph&)> started;
     // The texts and the drawing for the parameter values, after the clamps.
     std::function<void(F&, TLiveGraph&, const std::vector<double>&)> update;
   };
@@ -233,6 +235,7 @@ void LivePage<F>::AddTo(TFormClass& cls) const {
     if (code_.open) code_.open(page, *live);
     live->Start(TNotifyEvent([&page, reveal](TObject*) { reveal(page); }, "zobrazeni"),
                 UpdateEvent(page));
+    if (code_.started) code_.started(page, *live);
   });
   cls.Handler<F>("zobrazeni", [reveal](F& page, TObject*) { reveal(page); });
   AddLivePhase(cls);
@@ -261,6 +264,10 @@ TLiveGraph& LivePage<F>::Attach(F& page) const {
   live->Prepare(UpdateEvent(page));
   return *live;
 }
+
+// Places the labels side by side from the first one's place, each after the one before (a
+// number on a label has no fixed width); `gaps` pixels between each pair, 0 where none is given.
+void PlaceInRow(const std::vector<TControl*>& labels, const std::vector<int>& gaps = {});
 
 // A number exactly as its 15-digit text shows it: mantissa × 10^-scale. Comparisons that
 // decide what a page says are made on these, so that a value typed as 0,1 is one tenth.

@@ -1,13 +1,35 @@
-// The theory page 4.6  Logaritmická funkce.
+// The theory page 4.6  Logaritmická funkce: y = log_a(x + c) + d with live parameters, its graph,
+// asymptote, a point of the graph, monotonicity and the inverse function.
 #pragma once
 
+#include "platform/comctrls.h"
+#include "platform/extctrls.h"
 #include "platform/forms.h"
+#include "platform/stdctrls.h"
 #include "platform/streaming.h"
 
 class TfrmFceElemLog : public TForm {
  public:
   explicit TfrmFceElemLog(TComponent* owner) : TForm(owner) {}
   static const TFormClass& FormClass();
+
+  TField<TImage> grafImg{this, "grafImg"};
+  TField<TMaskEdit> hodnota_A{this, "hodnota_A"};
+  TField<TMaskEdit> hodnota_C{this, "hodnota_C"};
+  TField<TMaskEdit> hodnota_D{this, "hodnota_D"};
+  TField<TMaskEdit> pomA{this, "pomA"};
+  TField<TStaticText> popis_as1{this, "popis_as1"};
+  TField<TStaticText> popis_as2{this, "popis_as2"};
+  TField<TStaticText> popis_bod1{this, "popis_bod1"};
+  TField<TStaticText> popis_bod2{this, "popis_bod2"};
+  TField<TLabel> podmet1{this, "podmet1"};
+  TField<TLabel> podmet2{this, "podmet2"};
+  TField<TLabel> popis_mon1{this, "popis_mon1"};
+  TField<TLabel> popis_inv1{this, "popis_inv1"};
+  TField<TStaticText> popis_zl1{this, "popis_zl1"};
+  TField<TLabel> popis_inv2{this, "popis_inv2"};
+  TField<TLabel> popis_inv3{this, "popis_inv3"};
+  TField<TStaticText> upozorneni{this, "upozorneni"};
 };
 
 extern TfrmFceElemLog* frmFceElemLog;
