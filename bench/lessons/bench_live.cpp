@@ -1,7 +1,7 @@
 // The live-graph pages 4.1 to 4.6, 4.9 (twelve curves in six pictures), 4.10 (four graphs) and the
 // sine page of 4.7: the time from a changed parameter text to the finished update, that is the edit
-// chain, the 10 ms tick with its clamps, property texts and graph, and the graph picture painted. It
-// must stay well below the 10 ms of the polling.
+// chain, the 10 ms tick with its clamps, property texts and graph, and the graph picture painted.
+// It must stay well below the 10 ms of the polling.
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
