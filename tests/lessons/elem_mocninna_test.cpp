@@ -160,9 +160,9 @@ TEST_F(ElemMocninnaTest, ArrowsStepAFractionalValueFromItsRoundedValue) {
     TUDBtnType button;
     const char* stepped;
   };
-  for (const Step& k : {Step{"7,4", TUDBtnType::btNext, "8"}, Step{"7,4", TUDBtnType::btPrev, "6"},
-                        Step{"-12,6", TUDBtnType::btNext, "-12"},
-                        Step{"15,5", TUDBtnType::btPrev, "15"}}) {
+  for (const Step& k :
+       {Step{"7,4", TUDBtnType::btNext, "8"}, Step{"7,4", TUDBtnType::btPrev, "6"},
+        Step{"-12,6", TUDBtnType::btNext, "-12"}, Step{"15,5", TUDBtnType::btPrev, "15"}}) {
     SCOPED_TRACE(k.typed);
     Set(k.typed, "3");
     Click(page->sipky_A, k.button);
