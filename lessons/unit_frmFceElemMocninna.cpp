@@ -72,6 +72,10 @@ std::string Sudost(double m, double n) {
 
 void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
   f.x->Show();
+  // The arrows read only a whole number from their edit; after a fractional text they would step
+  // from the last number they wrote, so they get the value shown, rounded.
+  f.sipky_A->SetPosition(static_cast<int>(RoundHalfEven(v[0])));
+  f.sipky_B->SetPosition(static_cast<int>(RoundHalfEven(v[1])));
   const double m = RoundToDecimals(v[0], 2), n = RoundToDecimals(v[1], 2);
   live.MarkDegenerate(0, m == 0 || m == n);
   live.MarkDegenerate(1, n == 0 || m == n);

@@ -152,6 +152,27 @@ TEST_F(ElemMocninnaTest, ArrowsStepTheVisibleEditsByOne) {
   EXPECT_EQ(Live()->DrawnExpression(), "odm(3;x^(20))");
 }
 
+// A fractional text is no whole number for the arrows to read: they step from the value shown,
+// rounded, not from the last number they wrote.
+TEST_F(ElemMocninnaTest, ArrowsStepAFractionalValueFromItsRoundedValue) {
+  struct Step {
+    const char* typed;
+    TUDBtnType button;
+    const char* stepped;
+  };
+  for (const Step& k :
+       {Step{"7,4", TUDBtnType::btNext, "8"}, Step{"7,4", TUDBtnType::btPrev, "6"},
+        Step{"-12,6", TUDBtnType::btNext, "-12"}, Step{"15,5", TUDBtnType::btPrev, "15"}}) {
+    SCOPED_TRACE(k.typed);
+    Set(k.typed, "3");
+    Click(page->sipky_A, k.button);
+    EXPECT_EQ(page->hodnota_A->Text(), k.stepped);
+  }
+  Set("3", "5,6");
+  Click(page->sipky_B, TUDBtnType::btPrev);
+  EXPECT_EQ(page->hodnota_B->Text(), "5");
+}
+
 TEST_F(ElemMocninnaTest, AHalfTypedNumberChangesNothing) {
   Set("1", "3");
   Type(page->hodnota_A, "-");
