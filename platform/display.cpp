@@ -119,7 +119,8 @@ class X11DisplaySettings : public DisplaySettings {
     if (!XRRQueryExtension(display_, &eventBase, &errorBase)) return;
     // The screen resources, the primary output and CRTC configuration need RandR 1.3; an older
     // server would answer them with an error.
-    if (!XRRQueryVersion(display_, &major, &minor) || major < 1 || (major == 1 && minor < 3)) return;
+    if (!XRRQueryVersion(display_, &major, &minor) || major < 1 || (major == 1 && minor < 3))
+      return;
     root_ = DefaultRootWindow(display_);
     {
       XErrorTrap trap(display_);
