@@ -20,6 +20,28 @@ struct Mode {
 extern bool xError;
 int NoteXError(Display*, XErrorEvent*);
 
+// While it lives, an X error of this process is noted in xError instead of ending the process
+// (Xlib's default handler exits on any error); its requests are flushed at both ends, so the
+// errors noted are those of the requests made in between.
+class XErrorTrap {
+ public:
+  explicit XErrorTrap(Display* d) : display_(d) {
+    XSync(display_, False);
+    xError = false;
+    previous_ = XSetErrorHandler(NoteXError);
+  }
+  ~XErrorTrap() {
+    XSync(display_, False);
+    XSetErrorHandler(previous_);
+  }
+  XErrorTrap(const XErrorTrap&) = delete;
+  XErrorTrap& operator=(const XErrorTrap&) = delete;
+
+ private:
+  Display* display_;
+  XErrorHandler previous_;
+};
+
 // The screen's size as the server has it now (Xlib's DisplayWidth keeps the size it last heard
 // of, which a change of ours does not update).
 void ScreenSize(Display* d, Window root, int& width, int& height) {
@@ -93,9 +115,21 @@ class X11DisplaySettings : public DisplaySettings {
     loaded_ = true;
     display_ = XOpenDisplay(nullptr);
     if (!display_) return;
-    int eventBase, errorBase;
+    int eventBase, errorBase, major = 0, minor = 0;
     if (!XRRQueryExtension(display_, &eventBase, &errorBase)) return;
+    // The screen resources, the primary output and CRTC configuration need RandR 1.3; an older
+    // server would answer them with an error.
+    if (!XRRQueryVersion(display_, &major, &minor) || major < 1 || (major == 1 && minor < 3))
+      return;
     root_ = DefaultRootWindow(display_);
+    {
+      XErrorTrap trap(display_);
+      LoadModes();
+    }
+    if (xError) modes_.clear();  // the server refused a query: treated as having no RandR
+  }
+
+  void LoadModes() {
     XRRScreenResources* res = XRRGetScreenResourcesCurrent(display_, root_);
     if (!res) return;
     output_ = XRRGetOutputPrimary(display_, root_);
@@ -130,6 +164,7 @@ class X11DisplaySettings : public DisplaySettings {
   }
 
   void Save() {
+    XErrorTrap trap(display_);
     XRRScreenResources* res = XRRGetScreenResourcesCurrent(display_, root_);
     if (!res) return;
     if (XRRCrtcInfo* ci = XRRGetCrtcInfo(display_, res, crtc_)) {
@@ -143,15 +178,13 @@ class X11DisplaySettings : public DisplaySettings {
     savedScreenMmWidth_ = DisplayWidthMM(display_, DefaultScreen(display_));
     savedScreenMmHeight_ = DisplayHeightMM(display_, DefaultScreen(display_));
     XRRFreeScreenResources(res);
+    if (xError) saved_ = false;
   }
 
   bool Apply(RRMode mode, unsigned width, unsigned height) {
-    XSync(display_, False);
-    xError = false;
-    XErrorHandler previous = XSetErrorHandler(NoteXError);
+    XErrorTrap trap(display_);
     bool ok = ApplyRequests(mode, width, height);
     XSync(display_, False);
-    XSetErrorHandler(previous);
     return ok && !xError;
   }
 
@@ -162,21 +195,35 @@ class X11DisplaySettings : public DisplaySettings {
     bool ok = false;
     if (ci) {
       int screen = DefaultScreen(display_);
-      // Grow the screen first when the new mode is larger, shrink it after when smaller.
       int mmw = DisplayWidthMM(display_, screen), mmh = DisplayHeightMM(display_, screen);
       int cw = 0, ch = 0;
       ScreenSize(display_, root_, cw, ch);
-      bool grow = static_cast<int>(width) > cw || static_cast<int>(height) > ch;
+      // The screen must hold every CRTC: ours at its place in the new size, the others as they
+      // are (a second monitor beside ours keeps its part of the screen).
+      int needW = ci->x + static_cast<int>(width), needH = ci->y + static_cast<int>(height);
+      for (int i = 0; i < res->ncrtc; ++i) {
+        if (res->crtcs[i] == crtc_) continue;
+        if (XRRCrtcInfo* other = XRRGetCrtcInfo(display_, res, res->crtcs[i])) {
+          if (other->mode) {
+            needW = std::max(needW, other->x + static_cast<int>(other->width));
+            needH = std::max(needH, other->y + static_cast<int>(other->height));
+          }
+          XRRFreeCrtcInfo(other);
+        }
+      }
+      // Grow the screen first when the new mode is larger, shrink it after when smaller.
+      bool grow = needW > cw || needH > ch;
       if (grow)
-        XRRSetScreenSize(display_, root_, std::max<int>(width, cw), std::max<int>(height, ch), mmw,
-                         mmh);
+        XRRSetScreenSize(display_, root_, std::max(needW, cw), std::max(needH, ch), mmw, mmh);
       Status s = XRRSetCrtcConfig(display_, res, crtc_, CurrentTime, ci->x, ci->y, mode,
                                   ci->rotation, ci->outputs, ci->noutput);
       ok = s == RRSetConfigSuccess;
       if (ok) {
-        int nmw = cw ? mmw * static_cast<int>(width) / cw : mmw;
-        int nmh = ch ? mmh * static_cast<int>(height) / ch : mmh;
-        XRRSetScreenSize(display_, root_, width, height, nmw, nmh);
+        int nmw = cw ? mmw * needW / cw : mmw;
+        int nmh = ch ? mmh * needH / ch : mmh;
+        XRRSetScreenSize(display_, root_, needW, needH, nmw, nmh);
+      } else if (grow) {
+        XRRSetScreenSize(display_, root_, cw, ch, mmw, mmh);  // a refused change leaves no trace
       }
       XRRFreeCrtcInfo(ci);
     }
@@ -189,12 +236,10 @@ class X11DisplaySettings : public DisplaySettings {
     if (!display_ || !saved_) return DISP_CHANGE_SUCCESSFUL;
     bool ok = Apply(savedMode_, savedWidth_, savedHeight_);
     if (ok) {
-      xError = false;
-      XErrorHandler previous = XSetErrorHandler(NoteXError);
+      XErrorTrap trap(display_);
       XRRSetScreenSize(display_, root_, savedScreenWidth_, savedScreenHeight_, savedScreenMmWidth_,
                        savedScreenMmHeight_);
       XSync(display_, False);
-      XSetErrorHandler(previous);
       ok = !xError;
     }
     return ok ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_FAILED;

@@ -61,7 +61,11 @@ void TfrmFceUmluva::zmenastranky() {
       btnListDalsi->SetEnabled(true);
       break;
     case 2:  // the buttons keep their state until the timer's second tick
-      if (StepTimer) StepTimer->SetEnabled(true);
+      // A wait cut short after its first tick left the long interval: this one starts afresh.
+      if (StepTimer) {
+        StepTimer->SetInterval(20);
+        StepTimer->SetEnabled(true);
+      }
       SheetPhase = 1;
       break;
     case 3:

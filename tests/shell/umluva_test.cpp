@@ -123,6 +123,23 @@ TEST_F(UmluvaTest, NextDuringTheWaitStopsTheTimer) {
   EXPECT_EQ(CurrentSheet, 3) << "no late tick turns the count back to 2";
 }
 
+TEST_F(UmluvaTest, EveryArrivalOnSheetTwoWaitsAFreshHalfSecond) {
+  // A wait cut short after its first tick leaves the timer at its long interval; the next
+  // arrival on sheet 2 still waits 520 ms, not 1000.
+  OpenPage();
+  Next();
+  At(100);
+  Next();
+  Back();
+  Back();
+  ASSERT_EQ(Sheets(), "1");
+  Next();
+  clock.Advance(519);
+  EXPECT_EQ(Buttons(), "01");
+  clock.Advance(1);
+  EXPECT_EQ(Buttons(), "11");
+}
+
 TEST_F(UmluvaTest, ActivatingAgainReplacesTheTimerAndStartsOnSheetOne) {
   OpenPage();
   Next();

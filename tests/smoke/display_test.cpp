@@ -41,6 +41,15 @@ Crtc CrtcNow(Display* d) {
   return c;
 }
 
+// The screen's size as the server has it now (the root window's).
+std::pair<unsigned, unsigned> ScreenNow(Display* d) {
+  Window root;
+  int x, y;
+  unsigned w = 0, h = 0, border, depth;
+  XGetGeometry(d, DefaultRootWindow(d), &root, &x, &y, &w, &h, &border, &depth);
+  return {w, h};
+}
+
 DEVMODEA Size(unsigned width, unsigned height) {
   DEVMODEA m;
   std::memset(&m, 0, sizeof m);
@@ -125,6 +134,7 @@ TEST(RealDisplay, ListsTheOutputsModesChangesAndRestores) {
   EXPECT_EQ(now.width, 800u);
   EXPECT_EQ(now.height, 600u);
   EXPECT_EQ(now.mode, added);
+  EXPECT_EQ(ScreenNow(d), std::make_pair(800u, 600u)) << "the screen shrinks with its output";
 
   DEVMODEA missing = Size(1000, 700);
   EXPECT_NE(ChangeDisplaySettingsA(&missing, 0), DISP_CHANGE_SUCCESSFUL);
@@ -139,6 +149,21 @@ TEST(RealDisplay, ListsTheOutputsModesChangesAndRestores) {
   EXPECT_EQ(now.width, 1024u);
   EXPECT_EQ(now.height, 768u);
   EXPECT_EQ(now.mode, before.mode);
+  EXPECT_EQ(ScreenNow(d), std::make_pair(1024u, 768u));
+
+  // A listed mode that the output has lost since: the server answers the request with an X
+  // error, which is a failed change and leaves the screen as it was, not the end of the program.
+  res = XRRGetScreenResourcesCurrent(d, DefaultRootWindow(d));
+  XRRDeleteOutputMode(d, res->outputs[0], added);
+  XRRFreeScreenResources(res);
+  XRRDestroyMode(d, added);
+  XSync(d, False);
+  EXPECT_EQ(ChangeDisplaySettingsA(&small, 0), DISP_CHANGE_FAILED);
+  now = CrtcNow(d);
+  EXPECT_EQ(now.width, 1024u);
+  EXPECT_EQ(now.mode, before.mode);
+  EXPECT_EQ(ScreenNow(d), std::make_pair(1024u, 768u));
+  EXPECT_EQ(ChangeDisplaySettingsA(nullptr, 0), DISP_CHANGE_SUCCESSFUL);
   XCloseDisplay(d);
 }
 
