@@ -31,16 +31,6 @@ class CVperiodaTest : public ExerciseTest {
     ExerciseTest::SetUp();
     Open(kRow);
   }
-  std::set<std::string> ShownBy(const std::string& button) {
-    const std::set<std::string> before = Visible();
-    Click(button);
-    std::set<std::string> added;
-    for (const std::string& n : Visible()) {
-      if (!before.count(n)) added.insert(n);
-    }
-    EXPECT_EQ(Visible().size(), before.size() + added.size()) << button << " hides nothing";
-    return added;
-  }
   std::vector<std::string> Lines(const std::string& memo) const {
     std::vector<std::string> out;
     auto* m = Get<TMemo>(memo);
@@ -107,12 +97,7 @@ TEST_F(CVperiodaTest, TwoTabsWithOneStatementAndTwentySevenPictures) {
 }
 
 TEST_F(CVperiodaTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;
-    int disabledAfter;  // 0: stays enabled
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap10"}}, 1},
       {"btn1a", {{"nap1a1"}, {"nap1a2"}, {"nap1a3"}}, 3},
       {"btn1b", {{"nap1b1", "nap1b2"}, {"nap1b3", "nap1b4"}}, 2},
@@ -128,19 +113,7 @@ TEST_F(CVperiodaTest, EveryButtonShowsItsPiecesClickByClick) {
                       {}},
                      0});
   }
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.button);
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << "click " << k + 1;
-      EXPECT_EQ(ShownBy(c.button), c.clicks[k]) << "click " << k + 1;
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter);
-      for (const std::string& n : c.clicks[k]) EXPECT_FALSE(atStart.count(n)) << n;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 1u + 7u + 2u + 17u);
   EXPECT_FALSE(frm_lupa->Visible());
 }

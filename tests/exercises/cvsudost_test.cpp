@@ -25,16 +25,6 @@ class CVsudostTest : public ExerciseTest {
     Open(kRow);
   }
   // What a click on `button` newly shows (and checks that it hides nothing).
-  std::set<std::string> ShownBy(const std::string& button) {
-    const std::set<std::string> before = Visible();
-    Click(button);
-    std::set<std::string> added;
-    for (const std::string& n : Visible()) {
-      if (!before.count(n)) added.insert(n);
-    }
-    EXPECT_EQ(Visible().size(), before.size() + added.size()) << button << " hides nothing";
-    return added;
-  }
   std::vector<std::string> Lines(const std::string& memo) const {
     std::vector<std::string> out;
     auto* m = Get<TMemo>(memo);
@@ -98,12 +88,7 @@ TEST_F(CVsudostTest, FourTabsWithTheirKindsAndStatements) {
 }
 
 TEST_F(CVsudostTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;  // what each click shows
-    int disabledAfter;                          // 0: the button stays enabled
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn20", {{"nap20"}}, 1},
       {"btn20b", {{"nap20b"}}, 1},
       // The memo "2." comes with the picture of its step.
@@ -142,20 +127,7 @@ TEST_F(CVsudostTest, EveryButtonShowsItsPiecesClickByClick) {
     const std::string x(1, static_cast<char>('a' + k));
     cases.push_back({pencils[k], {{"resu2" + x + "1", "resu2" + x + "2"}, {}}, 0});
   }
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.button);
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << "click " << k + 1;
-      EXPECT_EQ(ShownBy(c.button), c.clicks[k]) << "click " << k + 1;
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << "click " << k + 1;
-      for (const std::string& n : c.clicks[k]) EXPECT_FALSE(atStart.count(n)) << n;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 2u + 26u + 6u + 16u + 20u) << "every revealed piece, each once";
   EXPECT_FALSE(frm_lupa->Visible());
   EXPECT_TRUE(boxes.empty());

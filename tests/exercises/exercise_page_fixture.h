@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
@@ -30,6 +31,47 @@ class ExerciseTest : public ProgramTest {
     return out;
   }
   bool Shown(const std::string& name) const { return C(name)->Visible(); }
+  // What one click on `button` shows; a click that hides something fails the test.
+  std::set<std::string> ShownBy(const std::string& button) {
+    const std::set<std::string> before = Visible();
+    Click(button);
+    std::set<std::string> added;
+    for (const std::string& n : Visible()) {
+      if (!before.count(n)) added.insert(n);
+    }
+    EXPECT_EQ(Visible().size(), before.size() + added.size()) << button << " hides nothing";
+    return added;
+  }
+  // A hint or result button: what each of its clicks shows, and after how many clicks it is
+  // disabled (0: it stays enabled).
+  struct HintButton {
+    std::string button;
+    std::vector<std::set<std::string>> clicks;
+    int disabledAfter;
+  };
+  // Clicks the buttons in order as the user does: each bound to its own handler, enabled while it
+  // has steps left, each click showing exactly its pieces, all of them hidden at the start.
+  // Returns every piece shown.
+  std::set<std::string> PlayButtons(const std::vector<HintButton>& cases) {
+    const std::set<std::string> atStart = Visible();
+    std::set<std::string> shown;
+    for (const HintButton& c : cases) {
+      SCOPED_TRACE(c.button);
+      EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
+      for (size_t k = 0; k < c.clicks.size(); ++k) {
+        if (!C(c.button)->Enabled()) {
+          ADD_FAILURE() << "disabled before click " << k + 1;
+          break;
+        }
+        EXPECT_EQ(ShownBy(c.button), c.clicks[k]) << "click " << k + 1;
+        EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
+            << "click " << k + 1;
+        for (const std::string& n : c.clicks[k]) EXPECT_FALSE(atStart.count(n)) << n;
+        shown.insert(c.clicks[k].begin(), c.clicks[k].end());
+      }
+    }
+    return shown;
+  }
   // The tab sheet (or other parent) that a control lies on.
   std::string SheetOf(const std::string& name) const {
     TWinControl* p = C(name)->Parent();
