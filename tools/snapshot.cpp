@@ -151,6 +151,12 @@ int main(int argc, char** argv) {
       SaveTabs();
     } else {
       row = std::stoi(verb);
+      if (row < 1 || row > kChapterRows || !ChapterItems[row]) {
+        std::fprintf(stderr, "zsnap: no chapter row %d (rows 1 to %d)\n", row, kChapterRows);
+        EndProgram();
+        SetClock(nullptr);
+        return 2;
+      }
       Dispatch([&] { ChapterItems[row]->Click(); });
       if (!rest.empty()) clock.Advance(std::stol(rest));
       Save(frmMain, "row" + std::to_string(row));
