@@ -87,12 +87,7 @@ TEST_F(CElemKvadrTest, TenTabsWithTheirKindsStatementsAndThePicturesInTheStateme
 }
 
 TEST_F(CElemKvadrTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;  // what each click shows
-    int disabledAfter;                          // 0: the button stays enabled
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap10"}}, 1},      {"btn10b", {{"nap10b"}}, 1},
       {"btn20", {{"nap20"}}, 1},      {"SpeedButton14", {{"nap30"}}, 1},
       {"btn40", {{"nap40"}}, 1},      {"btn40b", {{"nap40b"}}, 1},
@@ -119,27 +114,8 @@ TEST_F(CElemKvadrTest, EveryButtonShowsItsPiecesClickByClick) {
   }
   ASSERT_EQ(cases.size(), 70u);
   Open(kRow);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      std::set<std::string> after = Visible(), added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 108u) << "every revealed piece, each once";
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
   EXPECT_FALSE(frm_lupa->Visible());
   EXPECT_TRUE(boxes.empty());
 }
