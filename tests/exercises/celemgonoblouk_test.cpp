@@ -115,10 +115,11 @@ TEST_F(CElemGonObloukTest, TheHintMemosAreTheLessonsWords) {
     auto* decimal = Get<TMemo>(std::string("nap1") + x + "3b");
     ASSERT_TRUE(rule && decimal) << x;
     EXPECT_EQ(rule->Lines().Lines(), std::vector<std::string>{"Využijeme znalosti trojčlenky."});
-    EXPECT_EQ(decimal->Lines().Lines(),
-              (std::vector<std::string>{"Úhel můžeme vyjádřit i jako desetinné číslo; v tom případě ",
-                                        "musíme užít jednotku rad (radián), aby bylo zřejmé, ",
-                                        "že se jedná o obloukovou míru, ne o míru stupňovou."}));
+    EXPECT_EQ(
+        decimal->Lines().Lines(),
+        (std::vector<std::string>{"Úhel můžeme vyjádřit i jako desetinné číslo; v tom případě ",
+                                  "musíme užít jednotku rad (radián), aby bylo zřejmé, ",
+                                  "že se jedná o obloukovou míru, ne o míru stupňovou."}));
     EXPECT_EQ(decimal->DragMode(), TDragMode::dmAutomatic);
   }
 }
@@ -144,16 +145,18 @@ TEST_F(CElemGonObloukTest, AResultOfTaskTwoStaysAboveItsHintWhateverTheOrder) {
     bool resultFirst;
   };
   const Case cases[] = {
-      {"Image5", "nap2a", "res2a", true},  {"Image6", "nap2b", "res2b", false},
-      {"Image30", "", "resu2a", false},    {"Image39", "", "resu2j", false},
+      {"Image5", "nap2a", "res2a", true},
+      {"Image6", "nap2b", "res2b", false},
+      {"Image30", "", "resu2a", false},
+      {"Image39", "", "resu2j", false},
   };
   Open(kRow);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.result);
     PickTab(c.hint.empty() ? 3 : 2);
     EXPECT_EQ(TopAt(c.item), C(c.item)->Widget()) << "the item alone at first";
-    const std::string pencil = c.hint.empty() ? "btnu2" + c.result.substr(5)
-                                              : "btn2" + c.result.substr(4) + "r";
+    const std::string pencil =
+        c.hint.empty() ? "btnu2" + c.result.substr(5) : "btn2" + c.result.substr(4) + "r";
     if (c.hint.empty()) {
       Click(pencil);
     } else if (c.resultFirst) {

@@ -41,8 +41,8 @@ const FramedPage kPages[] = {
      "Lineární lomená funkce", "Label6", "xxx"},
     {45, "frmFceCElemMocninna", "Mocninná funkce", "4", "Elementární funkce", "4.4",
      "Mocninná funkce"},
-    {48, "frmFceCElemGonOblouk", "Goniometrické funkce — oblouková míra", "4",
-     "Elementární funkce", "4.7", "Goniometrické funkce — oblouková míra"},
+    {48, "frmFceCElemGonOblouk", "Goniometrické funkce — oblouková míra", "4", "Elementární funkce",
+     "4.7", "Goniometrické funkce — oblouková míra"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
 };
@@ -165,16 +165,18 @@ TEST_F(ExerciseFramesTest, EveryPieceOfEveryTabStaysOnThePageWithAMargin) {
 // of the steps of task 1's hints, and the item, hint and result of task 2.
 const std::map<int, std::vector<std::set<std::string>>>& OverlayGroups() {
   static const std::map<int, std::vector<std::set<std::string>>> groups = {
-      {39, {{"Image12", "Image14", "nap1a2"},
-            {"Image37", "nap1b2", "nap1b4"},
-            {"Image1", "resu1a1"},
-            {"Image3", "resu1c1"},
-            {"Image4", "resu1e1"},
-            {"Image6", "resu1f1"},
-            {"Image7", "resu1g1"},
-            {"Image8", "resu1h1"},
-            {"Image10", "resu1j1"}}},
-      {48, [] {
+      {39,
+       {{"Image12", "Image14", "nap1a2"},
+        {"Image37", "nap1b2", "nap1b4"},
+        {"Image1", "resu1a1"},
+        {"Image3", "resu1c1"},
+        {"Image4", "resu1e1"},
+        {"Image6", "resu1f1"},
+        {"Image7", "resu1g1"},
+        {"Image8", "resu1h1"},
+        {"Image10", "resu1j1"}}},
+      {48,
+       [] {
          std::vector<std::set<std::string>> g = {{"nap1a1", "nap1a2a", "nap1a3a"},
                                                  {"nap1b1", "nap1b2a", "nap1b3a"},
                                                  {"Image5", "nap2a", "res2a"},
