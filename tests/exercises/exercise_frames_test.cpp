@@ -3,6 +3,7 @@
 // one another.
 #include <QRect>
 #include <functional>
+#include <map>
 #include <set>
 #include <utility>
 #include <vector>
@@ -40,6 +41,8 @@ const FramedPage kPages[] = {
      "Lineární lomená funkce", "Label6", "xxx"},
     {45, "frmFceCElemMocninna", "Mocninná funkce", "4", "Elementární funkce", "4.4",
      "Mocninná funkce"},
+    {48, "frmFceCElemGonOblouk", "Goniometrické funkce — oblouková míra", "4", "Elementární funkce",
+     "4.7", "Goniometrické funkce — oblouková míra"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
 };
@@ -157,20 +160,39 @@ TEST_F(ExerciseFramesTest, EveryPieceOfEveryTabStaysOnThePageWithAMargin) {
   }
 }
 
-// The cut-outs of 2.5 and the marked cut-outs that its hints and pencils lay over them.
-bool Overlays(const std::string& a, const std::string& b) {
-  static const std::vector<std::set<std::string>> groups = {
-      {"Image12", "Image14", "nap1a2"},
-      {"Image37", "nap1b2", "nap1b4"},
-      {"Image1", "resu1a1"},
-      {"Image3", "resu1c1"},
-      {"Image4", "resu1e1"},
-      {"Image6", "resu1f1"},
-      {"Image7", "resu1g1"},
-      {"Image8", "resu1h1"},
-      {"Image10", "resu1j1"},
+// Pieces laid exactly over one another by design, per chapter row: on 2.5 the cut-outs and the
+// marked cut-outs that its hints and pencils lay over them; on 4.7 (radian measure) the pictures
+// of the steps of task 1's hints, and the item, hint and result of task 2.
+const std::map<int, std::vector<std::set<std::string>>>& OverlayGroups() {
+  static const std::map<int, std::vector<std::set<std::string>>> groups = {
+      {39,
+       {{"Image12", "Image14", "nap1a2"},
+        {"Image37", "nap1b2", "nap1b4"},
+        {"Image1", "resu1a1"},
+        {"Image3", "resu1c1"},
+        {"Image4", "resu1e1"},
+        {"Image6", "resu1f1"},
+        {"Image7", "resu1g1"},
+        {"Image8", "resu1h1"},
+        {"Image10", "resu1j1"}}},
+      {48,
+       [] {
+         std::vector<std::set<std::string>> g = {{"nap1a1", "nap1a2a", "nap1a3a"},
+                                                 {"nap1b1", "nap1b2a", "nap1b3a"},
+                                                 {"Image5", "nap2a", "res2a"},
+                                                 {"Image6", "nap2b", "res2b"}};
+         for (int k = 0; k < 10; ++k)
+           g.push_back({"Image" + std::to_string(30 + k), "resu2" + std::string(1, 'a' + k)});
+         return g;
+       }()},
   };
-  for (const auto& g : groups) {
+  return groups;
+}
+
+bool Overlays(int row, const std::string& a, const std::string& b) {
+  const auto it = OverlayGroups().find(row);
+  if (it == OverlayGroups().end()) return false;
+  for (const auto& g : it->second) {
     if (g.count(a) && g.count(b)) return true;
   }
   return false;
@@ -210,8 +232,8 @@ TEST_F(ExerciseFramesTest, NoPieceCoversAnotherButWhereTheyShareAPlace) {
         for (size_t j = i + 1; j < pieces.size(); ++j) {
           const std::string a(pieces[i].first->Name()), b(pieces[j].first->Name());
           if (sharesPlace(a, b)) continue;
-          // On 2.5 a marked cut-out lies exactly over the cut-out it marks.
-          if (p.row == 39 && Overlays(a, b)) {
+          // A marked cut-out lies exactly over the cut-out it marks, a step over the step before.
+          if (Overlays(p.row, a, b)) {
             EXPECT_EQ(pieces[i].second, pieces[j].second) << a << " lies exactly on " << b;
             continue;
           }
