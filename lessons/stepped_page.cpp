@@ -233,3 +233,6 @@ void TurnSheet(PresentationState& state, int delta, const std::vector<int>& firs
     state.RevealStep = firstSteps[index];
   }
 }
+
+template class SteppedPage<Tzaznam>;
+template class SteppedPage<Tzaznam_new>;

@@ -357,3 +357,7 @@ template <class Record>
 TSpeedButton* SteppedPage<Record>::NextButton() const {
   return d_.sheets.empty() ? nullptr : &Named<TSpeedButton>(Page(), "btnListDalsi");
 }
+
+// Built once in stepped_page.cpp rather than in every page module that includes this.
+extern template class SteppedPage<Tzaznam>;
+extern template class SteppedPage<Tzaznam_new>;
