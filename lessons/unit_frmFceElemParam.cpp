@@ -98,6 +98,9 @@ const LivePage<Page> page(
         .decimals = 1,
         .pictures = {"grafImg1", "grafImg2", "grafImg3", "grafImg4"},
         .scale = 15,
+        // y from 5 down to about -4: the curves of the lesson lie above the x axis rather than
+        // below it.
+        .lowerY = 3,
         .pauseTexts = {"-", "-0", "-0,", "0,", ",", "-,"},
         .tenthsErrorClears = true,
     },
@@ -112,15 +115,6 @@ const LivePage<Page> page(
                 for (int k = 1; k <= 4; ++k) {
                   L(f, std::string(1, kParams[i]) + "_" + std::to_string(k))->SetCaption("");
                 }
-              }
-            },
-        // The graphs show y from 5 down to about -4: the curves of the lesson lie above the x axis
-        // rather than below it.
-        .started =
-            [](Page&, TLiveGraph& live) {
-              for (int k = 0; k < 4; ++k) {
-                live.Graf(k).YMax -= 3;
-                live.Graf(k).YMin -= 3;
               }
             },
         .update = Update,
