@@ -81,9 +81,9 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
     // " y = " a "sin(" b "x" c ") " d, the square with its exponent before d; the pieces that
     // are empty take no room.
     const std::pair<char, std::string> pieces[] = {
-        {'y', "t" + n + "_y"}, {'a', "a_" + n},  {'f', "t" + n + "_f"}, {'b', "b_" + n},
-        {'x', "t" + n + "_x"}, {'c', "c_" + n},  {'z', "t" + n + "_z"}, {'2', "t3_2"},
-        {'d', "d_" + n}};
+        {'y', "t" + n + "_y"}, {'a', "a_" + n},       {'f', "t" + n + "_f"},
+        {'b', "b_" + n},       {'x', "t" + n + "_x"}, {'c', "c_" + n},
+        {'z', "t" + n + "_z"}, {'2', "t3_2"},         {'d', "d_" + n}};
     std::vector<TControl*> row;
     std::vector<int> gaps;
     char before = 0;

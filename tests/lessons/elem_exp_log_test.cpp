@@ -151,9 +151,9 @@ const LogCase kLog[] = {
 TEST_F(ExpLogTest, LogarithmicPropertiesWarningAndExpressionFollowTheParameters) {
   OpenPage(kLogRow);
   TfrmFceElemLog* f = frmFceElemLog;
-  const std::vector<TControl*> properties = {
-      f->popis_as1,  f->popis_as2, f->popis_bod1, f->popis_bod2, f->popis_mon1,
-      f->popis_inv1, f->popis_zl1, f->popis_inv2, f->popis_inv3};
+  const std::vector<TControl*> properties = {f->popis_as1,  f->popis_as2,  f->popis_bod1,
+                                             f->popis_bod2, f->popis_mon1, f->popis_inv1,
+                                             f->popis_zl1,  f->popis_inv2, f->popis_inv3};
   for (const LogCase& k : kLog) {
     SCOPED_TRACE(std::string(k.a) + "; " + k.c + "; " + k.d);
     Set(k.a, k.c, k.d);
