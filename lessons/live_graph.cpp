@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <QFontMetrics>
+#include <QString>
+#include <QWidget>
+
 #include "shell/unit_frmMain.h"
 
 namespace {
@@ -325,9 +329,23 @@ std::string TLiveGraph::FollowingTerm(const std::string& text) {
   return !text.empty() && text[0] == '-' ? text : "+" + text;
 }
 
+namespace {
+
+// The width that a label's text takes as it is painted. The widget paints with its font resolved
+// against the form's, whose narrowed MS Sans Serif lends it its stretch, while the label's box is
+// measured in the font alone; a row set by the boxes would open gaps after the longer pieces.
+int PaintedWidth(const TControl* c) {
+  if (!c->Widget() || (!dynamic_cast<const TLabel*>(c) && !dynamic_cast<const TStaticText*>(c))) {
+    return c->Width();
+  }
+  return QFontMetrics(c->Widget()->font()).horizontalAdvance(QString::fromStdString(c->Caption()));
+}
+
+}  // namespace
+
 void PlaceInRow(const std::vector<TControl*>& labels, const std::vector<int>& gaps) {
   for (size_t i = 1; i < labels.size(); ++i) {
     const int gap = i - 1 < gaps.size() ? gaps[i - 1] : 0;
-    labels[i]->SetLeft(labels[i - 1]->Left() + labels[i - 1]->Width() + gap);
+    labels[i]->SetLeft(labels[i - 1]->Left() + PaintedWidth(labels[i - 1]) + gap);
   }
 }

@@ -187,8 +187,6 @@ class LivePage {
     std::string edited = "Proved2";  // the OnChange handler of the parameter edits
     // The page's opening work (start values, fonts), before the timer starts.
     std::function<void(F&, TLiveGraph&)> open;
-    // Opening work on the graph objects (a view moved), after the timer started.
-    std::function<void(F&, TLiveGraph&)> started;
     // The texts and the drawing for the parameter values, after the clamps.
     std::function<void(F&, TLiveGraph&, const std::vector<double>&)> update;
   };
@@ -235,7 +233,6 @@ void LivePage<F>::AddTo(TFormClass& cls) const {
     if (code_.open) code_.open(page, *live);
     live->Start(TNotifyEvent([&page, reveal](TObject*) { reveal(page); }, "zobrazeni"),
                 UpdateEvent(page));
-    if (code_.started) code_.started(page, *live);
   });
   cls.Handler<F>("zobrazeni", [reveal](F& page, TObject*) { reveal(page); });
   AddLivePhase(cls);

@@ -28,11 +28,11 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
   const double a = v[0], c = v[1], d = v[2];
   live.MarkDegenerate(0, false);
   const LiveBase base = BaseOf(a);
-  ShowProperties(
-      base,
-      {f.popis_as1, f.popis_as2, f.popis_bod1, f.popis_bod2, f.podmet1, f.podmet2, f.podmet3,
-       f.popis_mon1, f.popis_omez, f.popis_inv1, f.popis_inv2, f.popis_zl1, f.popis_inv3},
-      *f.upozorneni, BaseWarning(base, "exponenciální", "          (Funkce je konstantní.)"));
+  ShowProperties(base,
+                 {f.popis_as1, f.popis_as2, f.popis_bod1, f.popis_bod2, f.popis_mon1, f.popis_omez,
+                  f.popis_inv1, f.popis_inv2, f.popis_zl1, f.popis_inv3},
+                 *f.upozorneni,
+                 BaseWarning(base, "exponenciální", "          (Funkce je konstantní.)"));
   if (base.Valid()) {
     f.popis_as2->SetCaption(" y = " + live.Number(d));
     f.popis_bod2->SetCaption("[" + live.Number(-c) + "; " + live.Number(d + 1) + "]");
@@ -42,7 +42,7 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
     const std::string after = Shift(live, -c);
     f.popis_inv3->SetCaption("(" + ShiftedX(live, "x", d) + ")" +
                              (after.empty() ? "" : " " + after));
-    PlaceInRow({f.popis_zl1, f.popis_inv3}, {1});
+    PlaceInRow({f.popis_inv1, f.popis_inv2, f.popis_zl1, f.popis_inv3}, {0, 1, 1});
   }
   VykresliGrafExp(live, base, a, c, d);
 }
@@ -52,11 +52,10 @@ const LivePage<Page> page(
         .params = {{"A"}, {"C"}, {"D"}},
         .definition = "def",
         .pauseRecords = 1,
-        .liveControls = {"y",          "hodnota_A", "sipky_A",    "x",          "hodnota_C",
-                         "sipky_C",    "plus",      "hodnota_D",  "sipky_D",    "grafImg",
-                         "popis_as1",  "popis_as2", "popis_bod1", "popis_bod2", "podmet1",
-                         "podmet2",    "podmet3",   "popis_mon1", "popis_omez", "popis_inv1",
-                         "popis_inv2", "popis_zl1", "popis_inv3"},
+        .liveControls = {"y",          "hodnota_A",  "sipky_A",    "x",          "hodnota_C",
+                         "sipky_C",    "plus",       "hodnota_D",  "sipky_D",    "grafImg",
+                         "popis_as1",  "popis_as2",  "popis_bod1", "popis_bod2", "popis_mon1",
+                         "popis_omez", "popis_inv1", "popis_inv2", "popis_zl1",  "popis_inv3"},
         .warning = true,
     },
     {

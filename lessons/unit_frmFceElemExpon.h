@@ -23,9 +23,6 @@ class TfrmFceElemExpon : public TForm {
   TField<TStaticText> popis_as2{this, "popis_as2"};
   TField<TStaticText> popis_bod1{this, "popis_bod1"};
   TField<TStaticText> popis_bod2{this, "popis_bod2"};
-  TField<TLabel> podmet1{this, "podmet1"};
-  TField<TLabel> podmet2{this, "podmet2"};
-  TField<TLabel> podmet3{this, "podmet3"};
   TField<TLabel> popis_mon1{this, "popis_mon1"};
   TField<TLabel> popis_omez{this, "popis_omez"};
   TField<TLabel> popis_inv1{this, "popis_inv1"};

@@ -23,8 +23,8 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
   live.MarkDegenerate(0, false);
   const LiveBase base = BaseOf(a);
   ShowProperties(base,
-                 {f.popis_as1, f.popis_as2, f.popis_bod1, f.popis_bod2, f.podmet1, f.podmet2,
-                  f.popis_mon1, f.popis_inv1, f.popis_zl1, f.popis_inv2, f.popis_inv3},
+                 {f.popis_as1, f.popis_as2, f.popis_bod1, f.popis_bod2, f.popis_mon1, f.popis_inv1,
+                  f.popis_zl1, f.popis_inv2, f.popis_inv3},
                  *f.upozorneni, BaseWarning(base, "logaritmická"));
   if (base.Valid()) {
     f.popis_as2->SetCaption(" x = " + live.Number(-c));
@@ -34,7 +34,7 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
     f.popis_zl1->SetCaption(base.Text());
     f.popis_inv2->SetCaption(ShiftedX(live, "x", d));
     f.popis_inv3->SetCaption(Shift(live, -c));
-    PlaceInRow({f.popis_zl1, f.popis_inv2, f.popis_inv3}, {0, 2});
+    PlaceInRow({f.popis_inv1, f.popis_zl1, f.popis_inv2, f.popis_inv3}, {0, 0, 2});
   }
   VykresliGraf(live, base, c, d);
 }
@@ -44,11 +44,10 @@ const LivePage<Page> page(
         .params = {{"A", -20, 20}, {"C", -20, 20}, {"D", -20, 20}},
         .definition = "def",
         .pauseRecords = 1,
-        .liveControls = {"t1",         "t2",        "t3",         "t4",         "hodnota_A",
-                         "sipky_A",    "hodnota_C", "sipky_C",    "hodnota_D",  "sipky_D",
-                         "grafImg",    "popis_as1", "popis_as2",  "popis_bod1", "popis_bod2",
-                         "podmet1",    "podmet2",   "popis_mon1", "popis_inv1", "popis_zl1",
-                         "popis_inv2", "popis_inv3"},
+        .liveControls = {"t1",         "t2",         "t3",        "t4",         "hodnota_A",
+                         "sipky_A",    "hodnota_C",  "sipky_C",   "hodnota_D",  "sipky_D",
+                         "grafImg",    "popis_as1",  "popis_as2", "popis_bod1", "popis_bod2",
+                         "popis_mon1", "popis_inv1", "popis_zl1", "popis_inv2", "popis_inv3"},
         .warning = true,
     },
     {.update = Update});

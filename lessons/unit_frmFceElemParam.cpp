@@ -44,6 +44,17 @@ std::string ShiftLabel(const std::string& term, double value) {
   return value > 0 ? "+ " + term : Negative(term);
 }
 
+// Pixels between two neighbouring pieces of formula k (1 sin, 2 log, 3 the square, 4 the absolute
+// value): a word space before a sign and after the square's exponent, a thin one between a factor
+// and a function's name, none inside the brackets, where the bars keep clear of the letters.
+int Gap(char before, char after, int k) {
+  if (after == 'c' || (before == '2' && after == 'd')) return 4;
+  if (before == 'a' && after == 'f') return k <= 2 ? 2 : 0;
+  if (after == 'z') return before == 'x' ? 1 : 0;
+  if (before == 'f' || before == 'b') return 1;
+  return 0;
+}
+
 // Draws the four graphs from the parameters' terms.
 void VykresliGrafParam(TLiveGraph& live, const std::string& a, const std::string& b,
                        const std::string& c, const std::string& d, TColor colour) {
@@ -67,24 +78,23 @@ void Update(Page& f, TLiveGraph& live, const std::vector<double>& v) {
   for (int k = 1; k <= 4; ++k) {
     const std::string n = std::to_string(k);
     for (int i = 0; i < 4; ++i) L(f, std::string(1, kParams[i]) + "_" + n)->SetCaption(labels[i]);
-    // " y = " a "sin(" b "x" c ") " d; a label's box runs a little past its letters, so the
-    // brackets take a step back.
-    std::vector<TControl*> row = {L(f, "t" + n + "_y"), L(f, "a_" + n),       L(f, "t" + n + "_f"),
-                                  L(f, "b_" + n),       L(f, "t" + n + "_x"), L(f, "c_" + n),
-                                  L(f, "t" + n + "_z")};
-    const bool bars = k == 4;  // the absolute value's bars stand upright, clear of the letters
-    std::vector<int> gaps = {0,
-                             labels[0].empty() ? -3 : 0,
-                             bars ? 1 : -1,
-                             labels[1].empty() ? -2 : 0,
-                             labels[2].empty() ? 0 : 3,
-                             bars && labels[2].empty() ? 1 : -1};
-    if (k == 3) {
-      row.push_back(L(f, "t3_2"));
-      gaps.push_back(0);
+    // " y = " a "sin(" b "x" c ") " d, the square with its exponent before d; the pieces that
+    // are empty take no room.
+    const std::pair<char, std::string> pieces[] = {
+        {'y', "t" + n + "_y"}, {'a', "a_" + n},       {'f', "t" + n + "_f"},
+        {'b', "b_" + n},       {'x', "t" + n + "_x"}, {'c', "c_" + n},
+        {'z', "t" + n + "_z"}, {'2', "t3_2"},         {'d', "d_" + n}};
+    std::vector<TControl*> row;
+    std::vector<int> gaps;
+    char before = 0;
+    for (const auto& [kind, name] : pieces) {
+      if (kind == '2' && k != 3) continue;
+      TLabel* piece = L(f, name);
+      if (piece->Caption().empty()) continue;
+      if (before) gaps.push_back(Gap(before, kind, k));
+      row.push_back(piece);
+      before = kind;
     }
-    row.push_back(L(f, "d_" + n));
-    gaps.push_back(k == 3 ? 4 : 0);
     PlaceInRow(row, gaps);
   }
   VykresliGrafParam(live, terms[0], terms[1], terms[2], terms[3],
@@ -98,6 +108,9 @@ const LivePage<Page> page(
         .decimals = 1,
         .pictures = {"grafImg1", "grafImg2", "grafImg3", "grafImg4"},
         .scale = 15,
+        // y from 5 down to about -4: the curves of the lesson lie above the x axis rather than
+        // below it.
+        .lowerY = 3,
         .pauseTexts = {"-", "-0", "-0,", "0,", ",", "-,"},
         .tenthsErrorClears = true,
     },
@@ -112,15 +125,6 @@ const LivePage<Page> page(
                 for (int k = 1; k <= 4; ++k) {
                   L(f, std::string(1, kParams[i]) + "_" + std::to_string(k))->SetCaption("");
                 }
-              }
-            },
-        // The graphs show y from 5 down to about -4: the curves of the lesson lie above the x axis
-        // rather than below it.
-        .started =
-            [](Page&, TLiveGraph& live) {
-              for (int k = 0; k < 4; ++k) {
-                live.Graf(k).YMax -= 3;
-                live.Graf(k).YMin -= 3;
               }
             },
         .update = Update,

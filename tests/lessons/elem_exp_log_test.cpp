@@ -86,9 +86,8 @@ TEST_F(ExpLogTest, ExponentialPropertiesWarningAndExpressionFollowTheParameters)
   OpenPage(kExponRow);
   TfrmFceElemExpon* f = frmFceElemExpon;
   const std::vector<TControl*> properties = {
-      f->popis_as1,  f->popis_as2, f->popis_bod1, f->popis_bod2, f->podmet1,
-      f->podmet2,    f->podmet3,   f->popis_mon1, f->popis_omez, f->popis_inv1,
-      f->popis_inv2, f->popis_zl1, f->popis_inv3};
+      f->popis_as1,  f->popis_as2,  f->popis_bod1, f->popis_bod2, f->popis_mon1,
+      f->popis_omez, f->popis_inv1, f->popis_inv2, f->popis_zl1,  f->popis_inv3};
   for (const ExpCase& k : kExp) {
     SCOPED_TRACE(std::string(k.a) + "; " + k.c + "; " + k.d);
     Set(k.a, k.c, k.d);
@@ -152,9 +151,9 @@ const LogCase kLog[] = {
 TEST_F(ExpLogTest, LogarithmicPropertiesWarningAndExpressionFollowTheParameters) {
   OpenPage(kLogRow);
   TfrmFceElemLog* f = frmFceElemLog;
-  const std::vector<TControl*> properties = {
-      f->popis_as1,  f->popis_as2,  f->popis_bod1, f->popis_bod2, f->podmet1,   f->podmet2,
-      f->popis_mon1, f->popis_inv1, f->popis_zl1,  f->popis_inv2, f->popis_inv3};
+  const std::vector<TControl*> properties = {f->popis_as1,  f->popis_as2,  f->popis_bod1,
+                                             f->popis_bod2, f->popis_mon1, f->popis_inv1,
+                                             f->popis_zl1,  f->popis_inv2, f->popis_inv3};
   for (const LogCase& k : kLog) {
     SCOPED_TRACE(std::string(k.a) + "; " + k.c + "; " + k.d);
     Set(k.a, k.c, k.d);
@@ -166,7 +165,7 @@ TEST_F(ExpLogTest, LogarithmicPropertiesWarningAndExpressionFollowTheParameters)
       EXPECT_EQ(f->popis_as2->Caption(), k.asymptote);
       EXPECT_EQ(f->popis_bod2->Caption(), k.point);
       EXPECT_EQ(f->popis_mon1->Caption(), k.monotonicity);
-      EXPECT_EQ(f->popis_inv1->Caption(), " je inverzní k funkci:   y =");
+      EXPECT_EQ(f->popis_inv1->Caption(), " je inverzní k funkci:   y = ");
       EXPECT_EQ(f->popis_zl1->Caption(), k.base);
       EXPECT_EQ(f->popis_inv2->Caption(), k.exponent);
       EXPECT_EQ(f->popis_inv3->Caption(), k.after);

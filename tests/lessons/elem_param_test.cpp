@@ -176,6 +176,61 @@ TEST_F(ElemParamTest, TheArrowsStepTenthsWithinFive) {
   EXPECT_EQ(Labels(3), "5|||");
 }
 
+// The pieces of every formula follow each other as a formula is set: a word space after "=",
+// before a sign and after the square's exponent, a thin space between a factor and sin or log,
+// and letters, digits and brackets close together but not touching; every formula stays above
+// its own picture.
+TEST_F(ElemParamTest, TheFormulaPiecesAreSetAsAFormula) {
+  // The columns of the page where a control paints dark ink, or none.
+  auto ink = [](TControl* c) {
+    const QImage img = Grab(c);
+    int left = -1, right = -1;
+    for (int x = 0; x < img.width(); ++x) {
+      for (int y = 0; y < img.height(); ++y) {
+        if (qGray(img.pixel(x, y)) < 128) {
+          if (left < 0) left = x;
+          right = x;
+        }
+      }
+    }
+    return std::pair{c->Left() + left, c->Left() + right};
+  };
+  const char* const sets[][4] = {{"1", "1", "0", "0"},           {"-1", "2", "1", "-1"},
+                                 {"2,5", "-1", "-0,5", "1,5"},   {"-2,5", "-2,5", "-5", "-5"},
+                                 {"0", "1", "0", "1"},           {"1", "0", "2", "0"},
+                                 {"1,50", "0,5", "0,0", "-0,0"}, {"5", "5", "5", "5"},
+                                 {"-1", "-1", "0", "0"},         {"0,1", "-0,1", "0,1", "-0,1"}};
+  for (const auto& set : sets) {
+    Set(set[0], set[1], set[2], set[3]);
+    for (int k = 1; k <= 4; ++k) {
+      const std::string n = std::to_string(k);
+      std::vector<std::pair<char, std::string>> pieces = {
+          {'y', "t" + n + "_y"}, {'a', "a_" + n}, {'f', "t" + n + "_f"}, {'b', "b_" + n},
+          {'x', "t" + n + "_x"}, {'c', "c_" + n}, {'z', "t" + n + "_z"}};
+      if (k == 3) pieces.push_back({'2', "t3_2"});
+      pieces.push_back({'d', "d_" + n});
+      char before = 0;
+      std::pair<int, int> last;
+      for (const auto& [kind, name] : pieces) {
+        if (Get<TLabel>(name)->Caption().empty()) continue;
+        const std::pair<int, int> now = ink(C(name));
+        if (before) {
+          SCOPED_TRACE(std::string(set[0]) + "; " + set[1] + "; " + set[2] + "; " + set[3] +
+                       ": formula " + n + ", " + before + " " + kind);
+          const bool space = before == 'y' || kind == 'c' || (kind == 'd' && before != 'c');
+          const bool thin = before == 'a' && kind == 'f' && k <= 2;
+          const int gap = now.first - last.second - 1;
+          EXPECT_GE(gap, space ? 3 : thin ? 2 : 1);
+          EXPECT_LE(gap, space ? 8 : thin ? 5 : 3);
+        }
+        before = kind;
+        last = now;
+      }
+      EXPECT_LT(last.second, Picture(k - 1)->Left() + Picture(k - 1)->Width()) << n;
+    }
+  }
+}
+
 TEST_F(ElemParamTest, TheAnswerCoversTheTaskAndTheButtonGoes) {
   EXPECT_TRUE(page->Image1->Visible());
   Dispatch([&] { page->btnRes->Click(); });
