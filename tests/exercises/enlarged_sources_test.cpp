@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemGonSin.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemLom.h"
@@ -93,6 +94,7 @@ const Page kPages[] = {
     {"frmFceCVsudost", &TfrmFceCVsudost::Tables, 16},
     {"frmFceCVperioda", &TfrmFceCVperioda::Tables, 22},
     {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
+    {"frmFceCElemGonSin", &TfrmFceCElemGonSin::Tables, 16},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
