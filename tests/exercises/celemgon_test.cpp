@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemGonCos.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
@@ -71,6 +72,36 @@ GonCase Sine() {
            {"res2c2", kFactorRule}},
           'h',
           &TfrmFceCElemGonSin::Tables};
+}
+
+// Cosine and cotangent: item c)'s hint has two pieces a step and its rule is a picture; item d)'s
+// hint one piece and then two, its rule a memo.
+GonCase Cosine() {
+  return {51,
+          "TfrmFceCElemGonCos",
+          13,
+          "img/BIG/Egoniom_cos/",
+          "kosinus",
+          20,
+          "nap1d1",
+          {{"nap2c1", "nap2c2"}, {"nap2c3", "nap2c4"}},
+          {{"nap2d1"}, {"nap2d2", "nap2d3"}},
+          {"res2c1", "res2c3"},
+          {"res2d1", "res2d2"},
+          {{"nap1c2", Nap1c2("kosinus")},
+           {"nap1d2", kNap1d2},
+           {"nap2a2", {"Hodnoty v tabulce jsou pouze posunuté, perioda zůstává stejná."}},
+           {"res2a2", kArgumentRule},
+           {"nap2b2", {"Hodnoty v tabulce jsou pouze zvýšené o 1, perioda zůstává stejná."}},
+           {"res2b2", kValueRule},
+           {"nap2c2",
+            {"Vidíme, že hodnoty nejsou v druhém řádku pouze posunutím, vynásobením nebo ",
+             "zvýšením hodnot v řádku prvním. Např. počet hodnot 0 se zdvojnásobil. ",
+             "Zkuste načrtnout graf funkce a odvodit z něj periodu. "}},
+           {"nap2d2", {"Hodnoty jsou pouze vynásobené 1/2, perioda zůstává stejná."}},
+           {"res2d2", kFactorRule}},
+          'a',
+          &TfrmFceCElemGonCos::Tables};
 }
 
 class CElemGonTest : public ExerciseTest, public ::testing::WithParamInterface<GonCase> {
@@ -299,8 +330,8 @@ TEST_P(CElemGonTest, TheSlotSurvivesReopeningAndShowingTheMainWindowZeroesIt) {
   for (int s = 1; s <= 18; ++s) {
     if (s != P().slot) EXPECT_EQ(ExerciseTabIndex[s], 0) << "slot " << s;
   }
-  Open(43);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << "another exercise page keeps its own slot";
+  Open(P().row == 50 ? 51 : 50);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << "the other goniometric page keeps its own slot";
   Open(P().row);
   EXPECT_EQ(Tabs()->ActivePageIndex(), 4) << "reopened on the remembered tab";
   EXPECT_FALSE(Shown("res3a")) << "a fresh page";
@@ -342,7 +373,7 @@ TEST_P(CElemGonTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   EXPECT_FALSE(Shown("nap3b2"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, CElemGonTest, ::testing::Values(Sine()),
+INSTANTIATE_TEST_SUITE_P(Pages, CElemGonTest, ::testing::Values(Sine(), Cosine()),
                          [](const auto& info) { return std::string(info.param.cls + 14); });
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemGonCos.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
@@ -95,6 +96,7 @@ const Page kPages[] = {
     {"frmFceCVperioda", &TfrmFceCVperioda::Tables, 22},
     {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
     {"frmFceCElemGonSin", &TfrmFceCElemGonSin::Tables, 16},
+    {"frmFceCElemGonCos", &TfrmFceCElemGonCos::Tables, 16},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
