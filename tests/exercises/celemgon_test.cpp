@@ -6,6 +6,7 @@
 
 #include "exercises/unit_frmFceCElemGonCos.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
+#include "exercises/unit_frmFceCElemGonTg.h"
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
 #include "platform/stdctrls.h"
@@ -102,6 +103,33 @@ GonCase Cosine() {
            {"res2d2", kFactorRule}},
           'a',
           &TfrmFceCElemGonCos::Tables};
+}
+
+GonCase Tangent() {
+  return {52,
+          "TfrmFceCElemGonTg",
+          14,
+          "img/BIG/Egoniom_tg/",
+          "tangens",
+          18,
+          "nap1d1",
+          {{"nap2c1"}, {"nap2c2", "nap2c3"}},
+          {{"nap2d1", "nap2d2"}, {"nap2d3", "nap2d4"}},
+          {"res2c1", "res2c2"},
+          {"res2d1", "res2d3"},
+          {{"nap1c2", Nap1c2("tangens")},
+           {"nap1d2", kNap1d2},
+           {"nap2a2", {"Hodnoty v tabulce jsou pouze snížené o 1/2, perioda zůstává stejná."}},
+           {"res2a2", kValueRule},
+           {"nap2b2", {"Hodnoty v tabulce jsou pouze posunuté, perioda zůstává stejná."}},
+           {"res2b2", kArgumentRule},
+           {"nap2c2", {"Hodnoty jsou pouze vynásobené dvěma, perioda zůstává stejná."}},
+           {"res2c2", kFactorRule},
+           {"nap2d2",
+            {"V tomto případě jsme vytvořili podrobnější tabulku, abychom mohli lépe ",
+             "vypozorovat chování funkce."}}},
+          'a',
+          &TfrmFceCElemGonTg::Tables};
 }
 
 class CElemGonTest : public ExerciseTest, public ::testing::WithParamInterface<GonCase> {
@@ -373,7 +401,7 @@ TEST_P(CElemGonTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   EXPECT_FALSE(Shown("nap3b2"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, CElemGonTest, ::testing::Values(Sine(), Cosine()),
+INSTANTIATE_TEST_SUITE_P(Pages, CElemGonTest, ::testing::Values(Sine(), Cosine(), Tangent()),
                          [](const auto& info) { return std::string(info.param.cls + 14); });
 
 }  // namespace

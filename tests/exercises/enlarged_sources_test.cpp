@@ -12,6 +12,7 @@
 
 #include "exercises/unit_frmFceCElemGonCos.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
+#include "exercises/unit_frmFceCElemGonTg.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemLom.h"
@@ -97,6 +98,7 @@ const Page kPages[] = {
     {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
     {"frmFceCElemGonSin", &TfrmFceCElemGonSin::Tables, 16},
     {"frmFceCElemGonCos", &TfrmFceCElemGonCos::Tables, 16},
+    {"frmFceCElemGonTg", &TfrmFceCElemGonTg::Tables, 16},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
