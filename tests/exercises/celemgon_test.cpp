@@ -5,6 +5,7 @@
 #include <set>
 
 #include "exercises/unit_frmFceCElemGonCos.h"
+#include "exercises/unit_frmFceCElemGonCotg.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
 #include "exercises/unit_frmFceCElemGonTg.h"
 #include "platform/comctrls.h"
@@ -130,6 +131,22 @@ GonCase Tangent() {
              "vypozorovat chování funkce."}}},
           'a',
           &TfrmFceCElemGonTg::Tables};
+}
+
+GonCase Cotangent() {
+  GonCase c = Cosine();
+  c.row = 53;
+  c.cls = "TfrmFceCElemGonCotg";
+  c.slot = 15;
+  c.folder = "img/BIG/Egoniom_cotg/";
+  c.function = "kotangens";
+  c.blanks = 21;
+  c.memos["nap1c2"] = Nap1c2("kotangens");
+  c.memos.erase("nap2c2");  // a picture on this page
+  c.memos["res2d2"] = {"Zapamatujte si: Vynásobení funkce libovolnou ",
+                       "hodnotou nemá vliv na periodu funkce."};
+  c.tables = &TfrmFceCElemGonCotg::Tables;
+  return c;
 }
 
 class CElemGonTest : public ExerciseTest, public ::testing::WithParamInterface<GonCase> {
@@ -401,7 +418,8 @@ TEST_P(CElemGonTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   EXPECT_FALSE(Shown("nap3b2"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, CElemGonTest, ::testing::Values(Sine(), Cosine(), Tangent()),
+INSTANTIATE_TEST_SUITE_P(Pages, CElemGonTest,
+                         ::testing::Values(Sine(), Cosine(), Tangent(), Cotangent()),
                          [](const auto& info) { return std::string(info.param.cls + 14); });
 
 }  // namespace

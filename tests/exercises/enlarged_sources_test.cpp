@@ -11,6 +11,7 @@
 #include <set>
 
 #include "exercises/unit_frmFceCElemGonCos.h"
+#include "exercises/unit_frmFceCElemGonCotg.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
 #include "exercises/unit_frmFceCElemGonTg.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
@@ -99,6 +100,7 @@ const Page kPages[] = {
     {"frmFceCElemGonSin", &TfrmFceCElemGonSin::Tables, 16},
     {"frmFceCElemGonCos", &TfrmFceCElemGonCos::Tables, 16},
     {"frmFceCElemGonTg", &TfrmFceCElemGonTg::Tables, 16},
+    {"frmFceCElemGonCotg", &TfrmFceCElemGonCotg::Tables, 16},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
