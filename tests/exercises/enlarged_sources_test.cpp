@@ -10,6 +10,10 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemGonCos.h"
+#include "exercises/unit_frmFceCElemGonCotg.h"
+#include "exercises/unit_frmFceCElemGonSin.h"
+#include "exercises/unit_frmFceCElemGonTg.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemLom.h"
@@ -93,6 +97,10 @@ const Page kPages[] = {
     {"frmFceCVsudost", &TfrmFceCVsudost::Tables, 16},
     {"frmFceCVperioda", &TfrmFceCVperioda::Tables, 22},
     {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
+    {"frmFceCElemGonSin", &TfrmFceCElemGonSin::Tables, 16},
+    {"frmFceCElemGonCos", &TfrmFceCElemGonCos::Tables, 16},
+    {"frmFceCElemGonTg", &TfrmFceCElemGonTg::Tables, 16},
+    {"frmFceCElemGonCotg", &TfrmFceCElemGonCotg::Tables, 16},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
