@@ -349,3 +349,55 @@ void PlaceInRow(const std::vector<TControl*>& labels, const std::vector<int>& ga
     labels[i]->SetLeft(labels[i - 1]->Left() + PaintedWidth(labels[i - 1]) + gap);
   }
 }
+
+void LivePageCore::RunUpdate(TForm& page) const {
+  if (TLiveGraph* l = LiveGraphOf(&page)) {
+    l->Update([&](const std::vector<double>& v) {
+      if (code_.update) code_.update(page, *l, v);
+    });
+  }
+}
+
+TNotifyEvent LivePageCore::UpdateEvent(TForm& page) const {
+  return TNotifyEvent([this, &page](TObject*) { RunUpdate(page); }, "aktualizace");
+}
+
+void LivePageCore::AddTo(TFormClass& cls) const {
+  auto reveal = [](TForm& page) {
+    if (TLiveGraph* l = LiveGraphOf(&page)) l->RevealTick();
+  };
+  // The opening work runs once per page instance: the live state is its mark.
+  cls.Handler<TForm>("Akce", [this, reveal](TForm& page, TObject*) {
+    if (LiveGraphOf(&page)) return;
+    auto* live = new TLiveGraph(page, description_);
+    if (code_.open) code_.open(page, *live);
+    live->Start(TNotifyEvent([&page, reveal](TObject*) { reveal(page); }, "zobrazeni"),
+                UpdateEvent(page));
+  });
+  cls.Handler<TForm>("zobrazeni", [reveal](TForm& page, TObject*) { reveal(page); });
+  AddLivePhase(cls);
+}
+
+void LivePageCore::AddLivePhase(TFormClass& cls) const {
+  cls.Handler<TForm>("aktualizace", [this](TForm& page, TObject*) { RunUpdate(page); });
+  cls.Handler<TForm>(code_.edited, [](TForm& page, TObject*) {
+    if (TLiveGraph* l = LiveGraphOf(&page)) l->ParamEdited();
+  });
+  if (description_.tenths) {
+    for (size_t i = 0; i < description_.params.size(); ++i) {
+      cls.Handler<TForm>("pom" + description_.params[i].name + "Change",
+                         [i](TForm& page, TObject*) {
+                           if (TLiveGraph* l = LiveGraphOf(&page))
+                             l->TenthsChanged(static_cast<int>(i));
+                         });
+    }
+  }
+  cls.Requires(LiveControlNames(description_));
+}
+
+TLiveGraph& LivePageCore::Attach(TForm& page) const {
+  auto* live = new TLiveGraph(page, description_);
+  if (code_.open) code_.open(page, *live);
+  live->Prepare(UpdateEvent(page));
+  return *live;
+}

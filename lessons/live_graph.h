@@ -180,87 +180,73 @@ TLiveGraph* LiveGraphOf(const TForm* page);
 // introduction) takes only the live phase: AddLivePhase registers `aktualizace`, the edits' and
 // `pomXChange` handlers, and Attach makes the live state at that page's opening (without a
 // timer; TLiveGraph::GoLive(timer) takes over the page's).
-template <class F>
-class LivePage {
+// The pattern's work on any page; `LivePage<F>` gives it the page's own class.
+class LivePageCore {
  public:
   struct Code {
     std::string edited = "Proved2";  // the OnChange handler of the parameter edits
     // The page's opening work (start values, fonts), before the timer starts.
-    std::function<void(F&, TLiveGraph&)> open;
+    std::function<void(TForm&, TLiveGraph&)> open;
     // The texts and the drawing for the parameter values, after the clamps.
+    std::function<void(TForm&, TLiveGraph&, const std::vector<double>&)> update;
+  };
+  LivePageCore(LivePageDescription description, Code code)
+      : description_(std::move(description)), code_(std::move(code)) {}
+
+  void AddTo(TFormClass& cls) const;
+  void AddLivePhase(TFormClass& cls) const;
+  TLiveGraph& Attach(TForm& page) const;
+  const LivePageDescription& Description() const { return description_; }
+
+ private:
+  // The 10 ms update of the open page.
+  void RunUpdate(TForm& page) const;
+  TNotifyEvent UpdateEvent(TForm& page) const;
+
+  LivePageDescription description_;
+  Code code_;
+};
+
+// A live page of class `F`: its description and its code on `F`. Only this thin layer is built
+// in each page module; the pattern itself is compiled once.
+template <class F>
+class LivePage : public LivePageCore {
+ public:
+  struct Code {
+    std::string edited = "Proved2";
+    std::function<void(F&, TLiveGraph&)> open;
     std::function<void(F&, TLiveGraph&, const std::vector<double>&)> update;
   };
   LivePage(LivePageDescription description, Code code)
-      : description_(std::move(description)), code_(std::move(code)) {}
+      : LivePageCore(std::move(description), Untyped(std::move(code))) {}
 
   TFormClass FormClass(std::string className, F** pageVariable) const {
     TFormClass cls = TFormClass::Of<F>(className, className.substr(1), pageVariable);
     AddTo(cls);
     return cls;
   }
-  void AddTo(TFormClass& cls) const;
-  void AddLivePhase(TFormClass& cls) const;
-  TLiveGraph& Attach(F& page) const;
-  const LivePageDescription& Description() const { return description_; }
 
  private:
-  // The 10 ms update of the open page.
-  void RunUpdate(F& page) const {
-    if (TLiveGraph* l = LiveGraphOf(&page)) {
-      l->Update([&](const std::vector<double>& v) { code_.update(page, *l, v); });
+  static LivePageCore::Code Untyped(Code code) {
+    LivePageCore::Code out;
+    out.edited = std::move(code.edited);
+    if (code.open) {
+      out.open = [open = std::move(code.open)](TForm& page, TLiveGraph& live) {
+        open(static_cast<F&>(page), live);
+      };
     }
+    if (code.update) {
+      out.update = [update = std::move(code.update)](TForm& page, TLiveGraph& live,
+                                                     const std::vector<double>& values) {
+        update(static_cast<F&>(page), live, values);
+      };
+    }
+    return out;
   }
-  TNotifyEvent UpdateEvent(F& page) const {
-    return TNotifyEvent([this, &page](TObject*) { RunUpdate(page); }, "aktualizace");
-  }
-
-  LivePageDescription description_;
-  Code code_;
 };
 
 // Every control a live page's description names.
 std::vector<std::string> LiveControlNames(const LivePageDescription& d);
-
-template <class F>
-void LivePage<F>::AddTo(TFormClass& cls) const {
-  auto reveal = [](F& page) {
-    if (TLiveGraph* l = LiveGraphOf(&page)) l->RevealTick();
-  };
-  // The opening work runs once per page instance: the live state is its mark.
-  cls.Handler<F>("Akce", [this, reveal](F& page, TObject*) {
-    if (LiveGraphOf(&page)) return;
-    auto* live = new TLiveGraph(page, description_);
-    if (code_.open) code_.open(page, *live);
-    live->Start(TNotifyEvent([&page, reveal](TObject*) { reveal(page); }, "zobrazeni"),
-                UpdateEvent(page));
-  });
-  cls.Handler<F>("zobrazeni", [reveal](F& page, TObject*) { reveal(page); });
-  AddLivePhase(cls);
-}
-
-template <class F>
-void LivePage<F>::AddLivePhase(TFormClass& cls) const {
-  cls.Handler<F>("aktualizace", [this](F& page, TObject*) { RunUpdate(page); });
-  cls.Handler<F>(code_.edited, [](F& page, TObject*) {
-    if (TLiveGraph* l = LiveGraphOf(&page)) l->ParamEdited();
-  });
-  if (description_.tenths) {
-    for (size_t i = 0; i < description_.params.size(); ++i) {
-      cls.Handler<F>("pom" + description_.params[i].name + "Change", [i](F& page, TObject*) {
-        if (TLiveGraph* l = LiveGraphOf(&page)) l->TenthsChanged(static_cast<int>(i));
-      });
-    }
-  }
-  cls.Requires(LiveControlNames(description_));
-}
-
-template <class F>
-TLiveGraph& LivePage<F>::Attach(F& page) const {
-  auto* live = new TLiveGraph(page, description_);
-  if (code_.open) code_.open(page, *live);
-  live->Prepare(UpdateEvent(page));
-  return *live;
-}
 
 // Places the labels side by side from the first one's place, each after the one before (a
 // number on a label has no fixed width); `gaps` pixels between each pair, 0 where none is given.
