@@ -136,7 +136,12 @@ class Expander {
     bool afterFraction = false;
     auto flush = [&] {
       if (run.isEmpty()) return;
-      const QString t = NonBreaking(math ? Math(run, afterFraction) : Expand(run));
+      QString t = NonBreaking(math ? Math(run, afterFraction) : Expand(run));
+      // The text engine drops a thin space that begins or ends a cell; a word joiner keeps the
+      // space between the text and a fraction beside it.
+      const QChar thin(0x202F), joiner(0x2060);
+      if (t.startsWith(thin)) t.prepend(joiner);
+      if (t.endsWith(thin)) t.append(joiner);
       out += QStringLiteral("<td valign=\"middle\">") + t + QStringLiteral("</td>");
       run.clear();
     };
