@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemGonKruznice.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemLom.h"
@@ -93,6 +94,8 @@ const Page kPages[] = {
     {"frmFceCVsudost", &TfrmFceCVsudost::Tables, 16},
     {"frmFceCVperioda", &TfrmFceCVperioda::Tables, 22},
     {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
+    // The plain circles of the first steps are bound to item a)'s last circle.
+    {"frmFceCElemGonKruznice", &TfrmFceCElemGonKruznice::Tables, 26, "nap3"},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {

@@ -43,6 +43,8 @@ const FramedPage kPages[] = {
      "Mocninná funkce"},
     {48, "frmFceCElemGonOblouk", "Goniometrické funkce — oblouková míra", "4", "Elementární funkce",
      "4.7", "Goniometrické funkce — oblouková míra"},
+    {49, "frmFceCElemGonKruznice", "Goniometrické funkce — jednotková kružnice", "4",
+     "Elementární funkce", "4.7", "Goniometrické funkce — jednotková kružnice"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
 };
@@ -183,6 +185,22 @@ const std::map<int, std::vector<std::set<std::string>>>& OverlayGroups() {
                                                  {"Image6", "nap2b", "res2b"}};
          for (int k = 0; k < 10; ++k)
            g.push_back({"Image" + std::to_string(30 + k), "resu2" + std::string(1, 'a' + k)});
+         return g;
+       }()},
+      {49,
+       [] {
+         // 4.7 (unit circle): the circles of a hint's steps, and the formula of an item with
+         // the result (and on b) the basic size) laid over it.
+         std::vector<std::set<std::string>> g = {{"nap3a", "nap3a2", "nap3a4", "nap3a7"},
+                                                 {"nap3b", "nap3b3", "nap3b5", "nap3b8"},
+                                                 {"nap3c", "nap3c2", "nap3c4", "nap3c7"},
+                                                 {"nap3d", "nap3d2", "nap3d4", "nap3d7"},
+                                                 {"Image1", "res3d1"},
+                                                 {"Image2", "nap3b1", "res3b2"},
+                                                 {"Image3", "res3c1"},
+                                                 {"Image4", "res3a1"}};
+         for (int k = 0; k < 10; ++k)
+           g.push_back({"Image" + std::to_string(10 + k), "resu3" + std::string(1, 'a' + k) + "2"});
          return g;
        }()},
   };
