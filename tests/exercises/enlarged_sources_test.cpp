@@ -11,6 +11,7 @@
 #include <set>
 
 #include "exercises/unit_frmFceCElemGonKruznice.h"
+#include "exercises/unit_frmFceCElemGonOpak.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
 #include "exercises/unit_frmFceCElemLom.h"
@@ -96,6 +97,7 @@ const Page kPages[] = {
     {"frmFceCInverzni", &TfrmFceCInverzni::Tables, 38},
     // The plain circles of the first steps are bound to item a)'s last circle.
     {"frmFceCElemGonKruznice", &TfrmFceCElemGonKruznice::Tables, 26, "nap3"},
+    {"frmFceCElemGonOpak", &TfrmFceCElemGonOpak::Tables, 24},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {

@@ -45,6 +45,8 @@ const FramedPage kPages[] = {
      "4.7", "Goniometrické funkce — oblouková míra"},
     {49, "frmFceCElemGonKruznice", "Goniometrické funkce — jednotková kružnice", "4",
      "Elementární funkce", "4.7", "Goniometrické funkce — jednotková kružnice"},
+    {54, "frmFceCElemGonOpak", "Opakování goniometrie", "4", "Elementární funkce", "4.7",
+     "Goniometrické funkce — opakování"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
 };
@@ -199,6 +201,15 @@ const std::map<int, std::vector<std::set<std::string>>>& OverlayGroups() {
                                                  {"Image2", "nap3b1", "res3b2"},
                                                  {"Image3", "res3c1"},
                                                  {"Image4", "res3a1"}};
+         for (int k = 0; k < 10; ++k)
+           g.push_back({"Image" + std::to_string(10 + k), "resu3" + std::string(1, 'a' + k) + "2"});
+         return g;
+       }()},
+      {54,
+       [] {
+         // 4.7 (revision): the circles of a hint's two steps, an item's formula with the values
+         // laid over it.
+         std::vector<std::set<std::string>> g = {{"nap4a1b", "nap4a2b"}, {"nap4b1b", "nap4b2b"}};
          for (int k = 0; k < 10; ++k)
            g.push_back({"Image" + std::to_string(10 + k), "resu3" + std::string(1, 'a' + k) + "2"});
          return g;
