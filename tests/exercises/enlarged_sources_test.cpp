@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemCyklom.h"
 #include "exercises/unit_frmFceCElemGonKruznice.h"
 #include "exercises/unit_frmFceCElemGonOpak.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
@@ -98,6 +99,7 @@ const Page kPages[] = {
     // The plain circles of the first steps are bound to item a)'s last circle.
     {"frmFceCElemGonKruznice", &TfrmFceCElemGonKruznice::Tables, 26, "nap3"},
     {"frmFceCElemGonOpak", &TfrmFceCElemGonOpak::Tables, 24},
+    {"frmFceCElemCyklom", &TfrmFceCElemCyklom::Tables, 12},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {
