@@ -10,8 +10,11 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemCyklom.h"
 #include "exercises/unit_frmFceCElemGonCos.h"
 #include "exercises/unit_frmFceCElemGonCotg.h"
+#include "exercises/unit_frmFceCElemGonKruznice.h"
+#include "exercises/unit_frmFceCElemGonOpak.h"
 #include "exercises/unit_frmFceCElemGonSin.h"
 #include "exercises/unit_frmFceCElemGonTg.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
@@ -101,6 +104,10 @@ const Page kPages[] = {
     {"frmFceCElemGonCos", &TfrmFceCElemGonCos::Tables, 16},
     {"frmFceCElemGonTg", &TfrmFceCElemGonTg::Tables, 16},
     {"frmFceCElemGonCotg", &TfrmFceCElemGonCotg::Tables, 16},
+    // The plain circles of the first steps are bound to item a)'s last circle.
+    {"frmFceCElemGonKruznice", &TfrmFceCElemGonKruznice::Tables, 26, "nap3"},
+    {"frmFceCElemGonOpak", &TfrmFceCElemGonOpak::Tables, 24},
+    {"frmFceCElemCyklom", &TfrmFceCElemCyklom::Tables, 12},
 };
 
 TEST(EnlargedSources, EachUsesTheSourceOfThePictureThatOpensItAndAddsOnlyLabels) {

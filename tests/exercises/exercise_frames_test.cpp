@@ -43,6 +43,12 @@ const FramedPage kPages[] = {
      "Mocninná funkce"},
     {48, "frmFceCElemGonOblouk", "Goniometrické funkce — oblouková míra", "4", "Elementární funkce",
      "4.7", "Goniometrické funkce — oblouková míra"},
+    {49, "frmFceCElemGonKruznice", "Goniometrické funkce — jednotková kružnice", "4",
+     "Elementární funkce", "4.7", "Goniometrické funkce — jednotková kružnice"},
+    {54, "frmFceCElemGonOpak", "Opakování goniometrie", "4", "Elementární funkce", "4.7",
+     "Goniometrické funkce — opakování"},
+    {55, "frmFceCElemCyklom", "Cyklometrické funkce", "4", "Elementární funkce", "4.8",
+     "Cyklometrické funkce"},
     {58, "frmFceCElemPrehled", "Přehled elementárních funkcí", "4", "Elementární funkce", "4.11",
      "Přehled elementárních funkcí"},
 };
@@ -185,6 +191,39 @@ const std::map<int, std::vector<std::set<std::string>>>& OverlayGroups() {
            g.push_back({"Image" + std::to_string(30 + k), "resu2" + std::string(1, 'a' + k)});
          return g;
        }()},
+      {49,
+       [] {
+         // 4.7 (unit circle): the circles of a hint's steps, and the formula of an item with
+         // the result (and on b) the basic size) laid over it.
+         std::vector<std::set<std::string>> g = {{"nap3a", "nap3a2", "nap3a4", "nap3a7"},
+                                                 {"nap3b", "nap3b3", "nap3b5", "nap3b8"},
+                                                 {"nap3c", "nap3c2", "nap3c4", "nap3c7"},
+                                                 {"nap3d", "nap3d2", "nap3d4", "nap3d7"},
+                                                 {"Image1", "res3d1"},
+                                                 {"Image2", "nap3b1", "res3b2"},
+                                                 {"Image3", "res3c1"},
+                                                 {"Image4", "res3a1"}};
+         for (int k = 0; k < 10; ++k)
+           g.push_back({"Image" + std::to_string(10 + k), "resu3" + std::string(1, 'a' + k) + "2"});
+         return g;
+       }()},
+      {54,
+       [] {
+         // 4.7 (revision): the circles of a hint's two steps, an item's formula with the values
+         // laid over it.
+         std::vector<std::set<std::string>> g = {{"nap4a1b", "nap4a2b"}, {"nap4b1b", "nap4b2b"}};
+         for (int k = 0; k < 10; ++k)
+           g.push_back({"Image" + std::to_string(10 + k), "resu3" + std::string(1, 'a' + k) + "2"});
+         return g;
+       }()},
+      {55,
+       [] {
+         // 4.8: an item's formula of task 3 with its value laid over it.
+         std::vector<std::set<std::string>> g;
+         for (int k = 0; k < 10; ++k)
+           g.push_back({"Image" + std::to_string(30 + k), "resu3" + std::string(1, 'a' + k) + "1"});
+         return g;
+       }()},
   };
   return groups;
 }
@@ -204,11 +243,22 @@ TEST_F(ExerciseFramesTest, NoPieceCoversAnotherButWhereTheyShareAPlace) {
   // formula stands in the statement's text; on 4.3 the third step of a hint of task 3 covers the
   // upper part of the fourth.
   const std::set<std::pair<std::string, std::string>> inText = {
-      {"Label79", "Label38"}, {"Label7", "Label38"},  {"Label21", "Image6"},
-      {"Label24", "Image7"},  {"Label27", "Image8"},  {"Label52", "Image9"},
-      {"Label55", "Image10"}, {"Label66", "Image11"}, {"Label66", "Image14"},
-      {"Label69", "Image39"}, {"Label69", "Image43"}, {"Label72", "Image44"},
+      {"Label79", "Label38"},
+      {"Label7", "Label38"},
+      {"Label21", "Image6"},
+      {"Label24", "Image7"},
+      {"Label27", "Image8"},
+      {"Label52", "Image9"},
+      {"Label55", "Image10"},
+      {"Label66", "Image11"},
+      {"Label66", "Image14"},
+      {"Label69", "Image39"},
+      {"Label69", "Image43"},
+      {"Label72", "Image44"},
       {"Label72", "Image45"},
+      // 4.8: the x in the gap of task 1's statement.
+      {"Label2", "Label9"},
+      {"Label7", "Label35"},
   };
   auto sharesPlace = [&](const std::string& a, const std::string& b) {
     if (inText.count({a, b}) || inText.count({b, a})) return true;

@@ -1,0 +1,199 @@
+// The exercise page 4.7  Goniometrické funkce — opakování (chapter row 54): its three tabs, the
+// three-step hints of the worked equations whose second step hides the first circle, the
+// pencils of task 2's exercise numbered down and up the columns, the enlarged pictures, and the
+// remembered tab in the slot it shares with the unit circle page.
+#include <QWidget>
+#include <set>
+
+#include "exercises/unit_frmFceCElemGonOpak.h"
+#include "platform/comctrls.h"
+#include "platform/extctrls.h"
+#include "platform/stdctrls.h"
+#include "platform/streaming.h"
+#include "tests/exercises/exercise_page_fixture.h"
+
+namespace {
+
+const char* const kFolder = "img/BIG/Egoniom_Opak/";
+const int kRow = 54, kSlot = 11, kUnitCircleRow = 49;
+const std::string kStatement1 =
+    "S pomocí jednotkové kružnice určete funkční hodnoty goniometrických funkcí v daných úhlech.";
+const std::string kStatement2 = "S pomocí jednotkové kružnice řešte goniometrické rovnice.";
+// The pencils of task 2's exercise, items a) to j).
+const int kPencils[] = {12, 13, 14, 15, 16, 21, 20, 19, 18, 17};
+
+class CElemGonOpakTest : public ExerciseTest {
+ protected:
+  ::testing::AssertionResult Magnifies(const std::string& name) {
+    return ExerciseTest::Magnifies(kFolder, name);
+  }
+  static int Step(const std::string& handler) {
+    return TfrmFceCElemGonOpak::Tables().HintStep(handler);
+  }
+};
+
+TEST_F(CElemGonOpakTest, ThreeTabsInOrderWithTheirKindsAndStatements) {
+  struct Tab {
+    const char *sheet, *caption, *label;
+    int image;
+    const std::string* statement;
+  };
+  const Tab tabs[] = {{"TabSheet2", "1", "Label11", 1, &kStatement1},
+                      {"TabSheet1", "2", "Label21", 0, &kStatement2},
+                      {"TabSheet5", "2", "Label15", 1, &kStatement2}};
+  Open(kRow);
+  EXPECT_EQ(Page()->Caption(), "Opakování goniometrie");
+  EXPECT_EQ(Get<TLabel>("Label6")->Caption(), "Goniometrické funkce — opakování");
+  ASSERT_EQ(Tabs()->PageCount(), 3);
+  for (int i = 0; i < 3; ++i) {
+    TTabSheet* s = Tabs()->Pages(i);
+    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
+    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
+    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
+    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
+    ASSERT_NE(label, nullptr) << i;
+    EXPECT_EQ(label->Name(), tabs[i].label) << i;
+    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
+  }
+}
+
+TEST_F(CElemGonOpakTest, EveryButtonShowsAndHidesItsPiecesClickByClick) {
+  struct Case {
+    std::string button;
+    std::vector<std::set<std::string>> shown, hidden;  // per click
+    int disabledAfter;
+  };
+  std::vector<Case> cases = {{"btn40", {{"nap40"}}, {{}}, 1}};
+  for (const char* x : {"a", "b"}) {
+    const std::string n = std::string("nap4") + x;
+    cases.push_back({std::string("btn4") + x,
+                     {{n + "1", n + "1b"}, {n + "2", n + "2b"}, {n + "3"}},
+                     {{}, {n + "1b"}, {}},
+                     3});
+    cases.push_back({std::string("btn4") + x + "r",
+                     {{std::string("res4") + x + "1", std::string("res4") + x + "2"}, {}},
+                     {{}, {}},
+                     0});
+  }
+  for (int i = 0; i < 10; ++i) {
+    const std::string l(1, static_cast<char>('a' + i));
+    cases.push_back({"btnu3" + l, {{"resu3" + l, "resu3" + l + "2"}, {}}, {{}, {}}, 0});
+    cases.push_back({"SpeedButton" + std::to_string(kPencils[i]),
+                     {{"resu4" + l + "1", "resu4" + l + "2", "resu4" + l + "3"}, {}},
+                     {{}, {}},
+                     0});
+  }
+  Open(kRow);
+  for (const Case& c : cases) {
+    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
+    for (size_t k = 0; k < c.shown.size(); ++k) {
+      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
+      const std::set<std::string> before = Visible();
+      Click(c.button);
+      const std::set<std::string> after = Visible();
+      std::set<std::string> added, removed;
+      for (const std::string& n : after) {
+        if (!before.count(n)) added.insert(n);
+      }
+      for (const std::string& n : before) {
+        if (!after.count(n)) removed.insert(n);
+      }
+      EXPECT_EQ(added, c.shown[k]) << c.button << " click " << k + 1;
+      EXPECT_EQ(removed, c.hidden[k]) << c.button << " click " << k + 1;
+      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
+          << c.button << " click " << k + 1;
+    }
+  }
+  EXPECT_FALSE(frm_lupa->Visible());
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemGonOpakTest, TheSecondStepLeavesOneCircleAndTheHiddenOneStaysHidden) {
+  Open(kRow);
+  PickTab(1);
+  Click("btn4a");
+  EXPECT_TRUE(Shown("nap4a1b"));
+  Click("btn4a");
+  int circles = 0;
+  for (const char* n : {"nap4a1b", "nap4a2b"}) circles += Shown(n);
+  EXPECT_EQ(circles, 1);
+  EXPECT_TRUE(Shown("nap4a2b"));
+  EXPECT_EQ(C("nap4a2b")->Left(), C("nap4a1b")->Left());
+  Click("btn4a");
+  EXPECT_FALSE(Shown("nap4a1b")) << "not shown again on this page";
+  EXPECT_FALSE(C("btn4a")->Enabled());
+  // The memos of step 3.
+  EXPECT_EQ(Get<TMemo>("nap4a3")->Lines().Lines(),
+            std::vector<std::string>{
+                "Ke každému z úhlů přičteme libovolný celý násobek periody a získáme všechna "
+                "řešení."});
+  EXPECT_EQ(Get<TMemo>("nap4b3")->Lines().Lines(),
+            (std::vector<std::string>{"Oba úhly se liší o periodu, proto zapíšeme výsledek "
+                                      "pouze pomocí jednoho z nich, ",
+                                      "druhý bude ve výsledku zahrnut."}));
+  EXPECT_EQ(Get<TLabel>("nap40")->Caption(),
+            "Naučte se určit úhel na jednotkové kružnici a pro něj všechny hodnoty "
+            "goniometrických funkcí.");
+  // The picture saying that k is an integer is one for every item of the page.
+  const QImage kz = static_cast<TImage*>(C("res4a2"))->Picture().Image();
+  EXPECT_EQ(static_cast<TImage*>(C("res4b2"))->Picture().Image(), kz);
+}
+
+TEST_F(CElemGonOpakTest, EveryClickablePictureOpensItsEnlargedPicture) {
+  struct Case {
+    std::string control, reveal, picture;
+  };
+  std::vector<Case> cases = {{"nap4a1b", "btn4a", "p2a1"},
+                             {"nap4a2b", "btn4a", "p2a"},
+                             {"nap4b1b", "btn4b", "p2b1"},
+                             {"nap4b2b", "btn4b", "p2b"}};
+  for (int i = 0; i < 10; ++i) {
+    const std::string l(1, static_cast<char>('a' + i));
+    cases.push_back({"resu3" + l, "btnu3" + l, "u1" + l + "r"});
+    cases.push_back(
+        {"resu4" + l + "3", "SpeedButton" + std::to_string(kPencils[i]), "u2" + l + "r"});
+  }
+  Open(kRow);
+  std::set<std::string> names;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    if (!Shown(c.control)) Click(c.reveal);
+    ASSERT_TRUE(Shown(c.control));
+    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
+    Click(c.control);
+    EXPECT_TRUE(Magnifies(c.picture));
+    names.insert(c.picture);
+  }
+  EXPECT_EQ(names.size(), 24u);
+  for (const char* n : {"res4a1", "res4a2", "nap4a1", "nap4a2", "resu3a2", "resu4a1", "resu4a2",
+                        "Image10", "Image20"}) {
+    EXPECT_FALSE(C(n)->OnClick()) << n;
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemGonOpakTest, TheSlotIsSharedWithTheUnitCirclePage) {
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << "the exercise tab the first time in a run";
+  Click("btn4b");
+  PickTab(1);
+  EXPECT_EQ(ExerciseTabIndex[kSlot], 1);
+  Page()->Activate();  // activation is not creation: nothing is reset
+  EXPECT_EQ(Step("btn4bClick"), 1);
+  // The unit circle page opens on the tab chosen here, and the revision page on the one chosen
+  // there.
+  Open(kUnitCircleRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 1);
+  PickTab(2);
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 2);
+  EXPECT_EQ(Step("btn4bClick"), 0);
+  EXPECT_FALSE(Shown("nap4b1"));
+  frmMain->Schovat1Click(nullptr);
+  RestoreFromTaskbar();
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
