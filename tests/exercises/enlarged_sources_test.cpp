@@ -10,8 +10,10 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemExpon.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
+#include "exercises/unit_frmFceCElemLog.h"
 #include "exercises/unit_frmFceCElemLom.h"
 #include "exercises/unit_frmFceCElemMocninna.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
@@ -73,7 +75,7 @@ struct Page {
   size_t pictures;  // clickable pictures of the page
   // Pictures bound to the handler of another picture, which open that picture's enlargement
   // rather than their own: the answers of 2.1 and the formulas of 2.3 (the first task graph's),
-  // the descriptions of task 4 on 4.2 (their item's graph).
+  // the descriptions of task 4 on 4.2 (their item's graph), the second results of task 1 on 4.5.
   std::string borrowingPrefix = "";
 };
 
@@ -84,6 +86,8 @@ const Page kPages[] = {
     {"frmFceCElemPrehled", &TfrmFceCElemPrehled::Tables, 50},
     {"frmFceCElemLom", &TfrmFceCElemLom::Tables, 36},
     {"frmFceCElemMocninna", &TfrmFceCElemMocninna::Tables, 12},
+    {"frmFceCElemExpon", &TfrmFceCElemExpon::Tables, 46, "resu1"},
+    {"frmFceCElemLog", &TfrmFceCElemLog::Tables, 38},
     {"frmFceCVDf", &TfrmFceCVDf::Tables, 16},
     {"frmFceCVHf", &TfrmFceCVHf::Tables, 16},
     {"frmFceCVmonotonie", &TfrmFceCVmonotonie::Tables, 16, "resu1"},
