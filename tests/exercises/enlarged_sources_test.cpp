@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemAbs.h"
 #include "exercises/unit_frmFceCElemExpon.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
@@ -75,7 +76,8 @@ struct Page {
   size_t pictures;  // clickable pictures of the page
   // Pictures bound to the handler of another picture, which open that picture's enlargement
   // rather than their own: the answers of 2.1 and the formulas of 2.3 (the first task graph's),
-  // the descriptions of task 4 on 4.2 (their item's graph), the second results of task 1 on 4.5.
+  // the descriptions of task 4 on 4.2 (their item's graph), the second results of task 1 on 4.5,
+  // the formulas under the pieces of task 3 on 4.9 (the first graph of their row).
   std::string borrowingPrefix = "";
 };
 
@@ -88,6 +90,7 @@ const Page kPages[] = {
     {"frmFceCElemMocninna", &TfrmFceCElemMocninna::Tables, 12},
     {"frmFceCElemExpon", &TfrmFceCElemExpon::Tables, 46, "resu1"},
     {"frmFceCElemLog", &TfrmFceCElemLog::Tables, 38},
+    {"frmFceCElemAbs", &TfrmFceCElemAbs::Tables, 71, "nap3"},
     {"frmFceCVDf", &TfrmFceCVDf::Tables, 16},
     {"frmFceCVHf", &TfrmFceCVHf::Tables, 16},
     {"frmFceCVmonotonie", &TfrmFceCVmonotonie::Tables, 16, "resu1"},
