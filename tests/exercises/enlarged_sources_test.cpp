@@ -17,6 +17,7 @@
 #include "exercises/unit_frmFceCElemLog.h"
 #include "exercises/unit_frmFceCElemLom.h"
 #include "exercises/unit_frmFceCElemMocninna.h"
+#include "exercises/unit_frmFceCElemParam.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
 #include "exercises/unit_frmFceCGraf.h"
 #include "exercises/unit_frmFceCInverzni.h"
@@ -91,6 +92,7 @@ const Page kPages[] = {
     {"frmFceCElemExpon", &TfrmFceCElemExpon::Tables, 46, "resu1"},
     {"frmFceCElemLog", &TfrmFceCElemLog::Tables, 38},
     {"frmFceCElemAbs", &TfrmFceCElemAbs::Tables, 71, "nap3"},
+    {"frmFceCElemParam", &TfrmFceCElemParam::Tables, 42},
     {"frmFceCVDf", &TfrmFceCVDf::Tables, 16},
     {"frmFceCVHf", &TfrmFceCVHf::Tables, 16},
     {"frmFceCVmonotonie", &TfrmFceCVmonotonie::Tables, 16, "resu1"},
