@@ -10,7 +10,9 @@
 #include <map>
 #include <set>
 
+#include "exercises/unit_frmFceCElemAbs.h"
 #include "exercises/unit_frmFceCElemCyklom.h"
+#include "exercises/unit_frmFceCElemExpon.h"
 #include "exercises/unit_frmFceCElemGonCos.h"
 #include "exercises/unit_frmFceCElemGonCotg.h"
 #include "exercises/unit_frmFceCElemGonKruznice.h"
@@ -19,8 +21,10 @@
 #include "exercises/unit_frmFceCElemGonTg.h"
 #include "exercises/unit_frmFceCElemKvadr.h"
 #include "exercises/unit_frmFceCElemLin.h"
+#include "exercises/unit_frmFceCElemLog.h"
 #include "exercises/unit_frmFceCElemLom.h"
 #include "exercises/unit_frmFceCElemMocninna.h"
+#include "exercises/unit_frmFceCElemParam.h"
 #include "exercises/unit_frmFceCElemPrehled.h"
 #include "exercises/unit_frmFceCGraf.h"
 #include "exercises/unit_frmFceCInverzni.h"
@@ -80,7 +84,8 @@ struct Page {
   size_t pictures;  // clickable pictures of the page
   // Pictures bound to the handler of another picture, which open that picture's enlargement
   // rather than their own: the answers of 2.1 and the formulas of 2.3 (the first task graph's),
-  // the descriptions of task 4 on 4.2 (their item's graph).
+  // the descriptions of task 4 on 4.2 (their item's graph), the second results of task 1 on 4.5,
+  // the formulas under the pieces of task 3 on 4.9 (the first graph of their row).
   std::string borrowingPrefix = "";
 };
 
@@ -91,6 +96,10 @@ const Page kPages[] = {
     {"frmFceCElemPrehled", &TfrmFceCElemPrehled::Tables, 50},
     {"frmFceCElemLom", &TfrmFceCElemLom::Tables, 36},
     {"frmFceCElemMocninna", &TfrmFceCElemMocninna::Tables, 12},
+    {"frmFceCElemExpon", &TfrmFceCElemExpon::Tables, 46, "resu1"},
+    {"frmFceCElemLog", &TfrmFceCElemLog::Tables, 38},
+    {"frmFceCElemAbs", &TfrmFceCElemAbs::Tables, 71, "nap3"},
+    {"frmFceCElemParam", &TfrmFceCElemParam::Tables, 42},
     {"frmFceCVDf", &TfrmFceCVDf::Tables, 16},
     {"frmFceCVHf", &TfrmFceCVHf::Tables, 16},
     {"frmFceCVmonotonie", &TfrmFceCVmonotonie::Tables, 16, "resu1"},

@@ -1,0 +1,209 @@
+// The exercise page 4.10  Vliv parametrů na graf funkce (chapter row 57): the worked tab whose
+// hints show one column of the graph's construction a click, the three exercise tabs, and `Akce`
+// run on creation and by the title, not on activation.
+#include <set>
+
+#include "exercises/unit_frmFceCElemParam.h"
+#include "platform/comctrls.h"
+#include "platform/extctrls.h"
+#include "platform/stdctrls.h"
+#include "platform/streaming.h"
+#include "tests/exercises/exercise_page_fixture.h"
+
+namespace {
+
+const char* const kFolder = "img/BIG/Eparam/";
+const int kRow = 57, kSlot = 18;
+
+class CElemParamTest : public ExerciseTest {
+ protected:
+  ::testing::AssertionResult Magnifies(const std::string& name) {
+    return ExerciseTest::Magnifies(kFolder, name);
+  }
+  static int Step(const std::string& handler) {
+    return TfrmFceCElemParam::Tables().HintStep(handler);
+  }
+  void ClickTitle() { Click("Label6"); }
+};
+
+TEST_F(CElemParamTest, FourTabsWithTheirCaptionsStatementsAndNotes) {
+  struct Tab {
+    const char *sheet, *caption;
+    int image;
+  };
+  const Tab tabs[] = {{"u1", "1", 0},
+                      {"TabSheet2", "1   (část 1)", 1},
+                      {"TabSheet3", "1   (část 2)", 1},
+                      {"TabSheet5", "1   (část 3)", 1}};
+  Open(kRow);
+  EXPECT_EQ(Page()->Caption(), "Vliv parametrů na graf funkce");
+  EXPECT_EQ(Get<TLabel>("Label6")->OnClick().Name(), "Akce");
+  EXPECT_EQ(Page()->OnCreate().Name(), "Akce");
+  EXPECT_FALSE(Page()->OnActivate());
+  ASSERT_EQ(Tabs()->PageCount(), 4);
+  const std::string note =
+      "(Zobrazíte-li si výsledky, zelená je vždy elementární funkce, šedé jsou její postupné "
+      "úpravy a červená je výsledná křivka.)";
+  for (int i = 0; i < 4; ++i) {
+    TTabSheet* s = Tabs()->Pages(i);
+    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
+    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
+    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
+    auto* statement = dynamic_cast<TLabel*>(s->Controls(0));
+    ASSERT_NE(statement, nullptr) << i;
+    EXPECT_EQ(statement->Caption(), "Načrtněte graf funkce.") << i;
+    if (i == 0) continue;
+    // The note starts after the statement's text, in grey.
+    auto* n = dynamic_cast<TLabel*>(s->Controls(1));
+    ASSERT_NE(n, nullptr) << i;
+    const std::string caption = n->Caption();
+    EXPECT_EQ(caption.substr(caption.find_first_not_of(' ')), note) << i;
+    EXPECT_GT(caption.find_first_not_of(' '), 40u) << i;
+    EXPECT_EQ(n->Font().Color(), clGray) << i;
+  }
+}
+
+TEST_F(CElemParamTest, EveryButtonShowsItsPiecesClickByClick) {
+  struct Case {
+    std::string button;
+    std::vector<std::set<std::string>> clicks;
+    int disabledAfter;  // 0: stays enabled
+  };
+  std::vector<Case> cases = {
+      {"btn10", {{"nap101"}}, 1}, {"btn1ar", {{"res1a"}, {}}, 0}, {"btn1br", {{"res1b"}, {}}, 0}};
+  for (const char* x : {"a", "b"}) {
+    const std::string n = std::string("nap1") + x;
+    Case c{std::string("btn1") + x, {{n}}, 6};
+    for (int col = 1; col <= 5; ++col) {
+      const std::string p = n + std::to_string(col);
+      c.clicks.push_back({p + "a", p + "b", p + "c"});
+    }
+    cases.push_back(c);
+  }
+  for (int part = 1; part <= 3; ++part) {
+    for (char x : std::string("abcdefghij")) {
+      const std::string px = std::to_string(part) + x;
+      cases.push_back({"btnu1" + px, {{"res1_" + px}, {}}, 0});
+    }
+  }
+  Open(kRow);
+  const std::set<std::string> atStart = Visible();
+  std::set<std::string> shown;
+  for (const Case& c : cases) {
+    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
+    for (size_t k = 0; k < c.clicks.size(); ++k) {
+      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
+      const std::set<std::string> before = Visible();
+      Click(c.button);
+      const std::set<std::string> after = Visible();
+      std::set<std::string> added;
+      for (const std::string& n : after) {
+        if (!before.count(n)) added.insert(n);
+      }
+      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
+      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
+      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
+          << c.button << " click " << k + 1;
+      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
+    }
+  }
+  EXPECT_EQ(shown.size(), 3u + 2 * 16 + 30);
+  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
+  // The captions that are memos and what they say.
+  struct Memo {
+    const char *name, *text;
+  };
+  for (const Memo& m : {Memo{"nap1a1c", "elementární funkce"}, Memo{"nap1a3c", "posun o 2 doleva"},
+                        Memo{"nap1a5c", "posun o 2 dolů"}, Memo{"nap1b1c", "elementární funkce"},
+                        Memo{"nap1b5c", "posun o 1 nahoru"}}) {
+    ASSERT_NE(dynamic_cast<TMemo*>(C(m.name)), nullptr) << m.name;
+    EXPECT_EQ(Get<TMemo>(m.name)->Lines().Lines(), std::vector<std::string>{m.text}) << m.name;
+  }
+  for (const char* p : {"nap1a2c", "nap1a4c", "nap1b2c", "nap1b3c", "nap1b4c"}) {
+    EXPECT_NE(dynamic_cast<TImage*>(C(p)), nullptr) << p;
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemParamTest, EveryClickablePictureOpensItsEnlargedPicture) {
+  struct Case {
+    std::string control, reveal, picture;
+  };
+  std::vector<Case> cases;
+  for (const char* x : {"a", "b"}) {
+    for (int col = 1; col <= 5; ++col) {
+      cases.push_back({std::string("nap1") + x + std::to_string(col) + "a", std::string("btn1") + x,
+                       std::string("p1") + x + std::to_string(col)});
+    }
+    // The result lies over the fifth column's graph and opens its own picture.
+    cases.push_back(
+        {std::string("res1") + x, std::string("btn1") + x + "r", std::string("p1") + x + "6"});
+  }
+  for (int part = 1; part <= 3; ++part) {
+    for (char x : std::string("abcdefghij")) {
+      const std::string px = std::to_string(part) + x;
+      cases.push_back({"res1_" + px, "btnu1" + px, "u1_" + px + "r"});
+    }
+  }
+  Open(kRow);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    while (!Shown(c.control)) Click(c.reveal);
+    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
+    Click(c.control);
+    EXPECT_TRUE(Magnifies(c.picture));
+  }
+  std::set<std::string> names;
+  for (const Case& c : cases) names.insert(c.picture);
+  ASSERT_EQ(names.size(), 42u);
+  std::vector<QImage> images;
+  for (const std::string& n : names) {
+    TPicture f;
+    f.LoadFromFile(kFolder + n + "_big.jpg");
+    EXPECT_GE(f.Image().width(), 400) << n;
+    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << n;
+    images.push_back(f.Image());
+  }
+  // The result covers the fifth graph: a click at that place opens "p1a6".
+  TControl* res = C("res1a");
+  TControl* fifth = C("nap1a5a");
+  EXPECT_EQ(res->Left(), fifth->Left());
+  EXPECT_EQ(res->Top(), fifth->Top());
+  QWidget* sheet = res->Widget()->parentWidget();
+  EXPECT_EQ(sheet->childAt(res->Left() + 4, res->Top() + 4), res->Widget());
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CElemParamTest, TheTitleRestartsTheHintsAndActivationDoesNothing) {
+  Open(kRow);
+  for (int k = 0; k < 3; ++k) Click("btn1a");
+  EXPECT_EQ(Step("btn1aClick"), 3);
+  Page()->Activate();  // back from the magnifier: nothing happens here
+  EXPECT_EQ(Step("btn1aClick"), 3);
+  ClickTitle();
+  EXPECT_EQ(Step("btn1aClick"), 0);
+  EXPECT_TRUE(Shown("nap1a2a")) << "what was shown stays";
+  // Three clicks show nothing new, the fourth shows column 3.
+  for (int k = 0; k < 3; ++k) Click("btn1a");
+  EXPECT_FALSE(Shown("nap1a3a"));
+  Click("btn1a");
+  EXPECT_TRUE(Shown("nap1a3a") && Shown("nap1a3b") && Shown("nap1a3c"));
+  // The title selects the remembered tab, which is the one showing.
+  PickTab(2);
+  EXPECT_EQ(ExerciseTabIndex[kSlot], 2);
+  ClickTitle();
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 2);
+  Open(kRow + 1);
+  Open(kRow);
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 2) << "created on the remembered tab";
+  EXPECT_FALSE(Shown("nap1a")) << "a fresh page";
+  // Hidden and shown again while the page stays open: the title selects the first tab.
+  frmMain->Schovat1Click(nullptr);
+  RestoreFromTaskbar();
+  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
+  ClickTitle();
+  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
