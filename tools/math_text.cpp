@@ -182,6 +182,8 @@ class Setter {
       if (sign == "|") absOpen = !absOpen;
       i = next;
     }
+    // A name that ends the text takes its argument from what follows it (a fraction).
+    if (last == Last::Function) Add(QString(kNarrowNbsp), false, script);
   }
 
  private:

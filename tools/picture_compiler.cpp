@@ -34,7 +34,7 @@
 namespace {
 
 // Bumped whenever rendering changes, so that every picture is rendered again.
-constexpr const char* kRenderVersion = "zpicc-5";
+constexpr const char* kRenderVersion = "zpicc-6";
 
 struct Job {
   QString source;    // absolute path of the source
