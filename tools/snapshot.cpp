@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qt(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  if (argc < 2) {
+  if (argc < 2 || argv[1][0] == '-') {
     std::fprintf(stderr,
                  "usage: zsnap OUT_PREFIX [ROW[:MS] | wait:MS | click:NAME | menu:NAME | tab:I |\n"
                  "             type:NAME=TEXT | pick:NAME=I | snap:LABEL | lupa:LABEL | reveal |"
