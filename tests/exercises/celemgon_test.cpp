@@ -1,6 +1,9 @@
 // The goniometric exercise pages of 4.7 (chapter rows 50 to 53: sine, cosine, tangent,
 // cotangent), one family: the same tabs and handlers, each page with its own slot, folder,
 // texts and the hint steps of task 2 where they differ.
+#include <QFontMetrics>
+#include <QRect>
+#include <QTextLayout>
 #include <map>
 #include <set>
 
@@ -36,6 +39,35 @@ struct GonCase {
 std::string L(char x) {
   return std::string(1, x);
 }
+
+QRect Box(const TControl* c) {
+  return QRect(c->Left(), c->Top(), c->Width(), c->Height());
+}
+
+// A text laid out as a control draws it: in its font, wrapped at `width`.
+struct TextLines {
+  TextLines(const std::string& text, const TFont& font, int width)
+      : layout(QString::fromStdString(text), font.ToQFont()) {
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    double y = 0;
+    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+      l.setLineWidth(width);
+      l.setPosition(QPointF(0, y));
+      y += l.height();
+    }
+    layout.endLayout();
+  }
+  // Where character `i` stands, relative to the text's top left corner.
+  QRectF CharBox(int i) const {
+    const QTextLine l = layout.lineForTextPosition(i);
+    const double x0 = l.cursorToX(i), x1 = l.cursorToX(i + 1);
+    return QRectF(QPointF(std::min(x0, x1), l.y()), QPointF(std::max(x0, x1), l.y() + l.height()));
+  }
+  QTextLayout layout;
+};
 
 const Lines kArgumentRule = {"Zapamatujte si: Přičtení libovolné hodnoty ",
                              "k argumentu funkce nemá vliv na její periodu."};
@@ -207,6 +239,73 @@ TEST_P(CElemGonTest, SevenTabsWithTheirKindsAndStatements) {
     EXPECT_TRUE(Shown(f)) << f;
     EXPECT_LT(std::abs(C(f)->Top() - C("Label10")->Top()), 4) << f;
   }
+}
+
+// The formula pictures stand in runs of blanks whose width only the label's font knows.
+TEST_P(CElemGonTest, NoTextOfTaskThreesStatementLiesUnderItsFormulas) {
+  Open(P().row);
+  for (const auto& [label, formulas] :
+       {std::pair<const char*, std::vector<const char*>>{"Label10", {"Image5", "Image6"}},
+        {"Label8", {"Image8", "Image9"}}}) {
+    auto* l = Get<TLabel>(label);
+    ASSERT_TRUE(l->WordWrap());
+    const TextLines text(l->Caption(), l->Font(), l->Width());
+    const QString caption = text.layout.text();
+    ASSERT_EQ(text.layout.lineCount(), 1) << label << " keeps its formulas on one line";
+    for (const char* f : formulas) {
+      const QRectF picture = QRectF(Box(C(f))).translated(-l->Left(), -l->Top());
+      int blanks = 0;
+      for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char(' ')) {
+          blanks += text.CharBox(i).intersects(picture);
+          continue;
+        }
+        EXPECT_FALSE(text.CharBox(i).intersects(picture))
+            << f << " covers \"" << caption.mid(i, 1).toStdString() << "\" at " << i << ", x "
+            << text.CharBox(i).left() << ".." << text.CharBox(i).right() << " under "
+            << picture.left() << ".." << picture.right();
+      }
+      EXPECT_GT(blanks, 10) << f << " stands in a run of blanks";
+    }
+  }
+}
+
+// Each memo line is a line of its own on the screen: none wraps within the memo's width.
+TEST_P(CElemGonTest, NoMemoLineWraps) {
+  Open(P().row);
+  for (const auto& [name, lines] : P().memos) {
+    auto* m = Get<TMemo>(name);
+    const int inset = m->BorderStyle() == TBorderStyle::bsNone ? 1 : 3;
+    for (const std::string& line : lines) {
+      const TextLines text(line, m->Font(), m->Width() - 2 * inset);
+      EXPECT_LE(text.layout.lineCount(), 1)
+          << name << ": \"" << line << "\" needs "
+          << QFontMetrics(m->Font().ToQFont()).horizontalAdvance(QString::fromStdString(line))
+          << " px of " << m->Width() - 2 * inset;
+    }
+  }
+}
+
+// A memo is opaque: over a picture or another memo it hides part of them.
+TEST_P(CElemGonTest, NoMemoLiesOverAPictureOrAnotherMemoOfItsTab) {
+  Open(P().row);
+  int memos = 0;
+  for (int t = 0; t < Tabs()->PageCount(); ++t) {
+    TTabSheet* s = Tabs()->Pages(t);
+    for (int i = 0; i < s->ControlCount(); ++i) {
+      auto* m = dynamic_cast<TMemo*>(s->Controls(i));
+      if (!m) continue;
+      ++memos;
+      for (int j = 0; j < s->ControlCount(); ++j) {
+        TControl* p = s->Controls(j);
+        if (!dynamic_cast<TImage*>(p) && !(dynamic_cast<TMemo*>(p) && j > i)) continue;
+        const QRect both = Box(m).intersected(Box(p));
+        EXPECT_TRUE(both.isEmpty()) << m->Name() << " lies over " << p->Name() << " on tab " << t
+                                    << " by " << both.width() << " × " << both.height() << " px";
+      }
+    }
+  }
+  EXPECT_EQ(memos, int(P().memos.size()));
 }
 
 TEST_P(CElemGonTest, EveryButtonShowsItsPiecesClickByClick) {
