@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,16 +12,25 @@
 #include "platform/comctrls.h"
 #include "platform/extctrls.h"
 #include "platform/layout_pictures.h"
+#include "platform/stdctrls.h"
 #include "platform/streaming.h"
 #include "tests/shell/program_fixture.h"
 
 // A hint or result button: what each of its clicks shows, after how many clicks it is disabled
-// (0: it stays enabled), and its handler where that is not the button's name + "Click".
+// (0: it stays enabled), its handler where that is not the button's name + "Click", and what each
+// click hides where a step takes something away (none where the list is short).
 struct HintButton {
   std::string button;
   std::vector<std::set<std::string>> clicks;
   int disabledAfter;
   std::string handler = {};
+  std::vector<std::set<std::string>> hides = {};
+};
+
+// A control that opens an enlarged picture: the button that shows it ("": shown from the start)
+// and the picture's name in the page's folder of enlarged files.
+struct ClickablePicture {
+  std::string control, reveal, picture;
 };
 
 class ExerciseTest : public ProgramTest {
@@ -53,8 +63,8 @@ class ExerciseTest : public ProgramTest {
   }
 
   // Clicks the buttons in order as the user does: each bound to its own handler, enabled while it
-  // has steps left, each click showing exactly its pieces, all of them hidden at the start.
-  // Returns every piece shown.
+  // has steps left, each click showing exactly its pieces (all of them hidden at the start) and
+  // hiding only what the case says. Returns every piece shown.
   std::set<std::string> PlayButtons(const std::vector<HintButton>& cases) {
     const std::set<std::string> atStart = Visible();
     std::set<std::string> shown;
@@ -66,7 +76,19 @@ class ExerciseTest : public ProgramTest {
           ADD_FAILURE() << "disabled before click " << k + 1;
           break;
         }
-        EXPECT_EQ(ShownBy(c.button), c.clicks[k]) << "click " << k + 1;
+        const std::set<std::string> before = Visible();
+        Click(c.button);
+        const std::set<std::string> after = Visible();
+        std::set<std::string> added, removed;
+        for (const std::string& n : after) {
+          if (!before.count(n)) added.insert(n);
+        }
+        for (const std::string& n : before) {
+          if (!after.count(n)) removed.insert(n);
+        }
+        EXPECT_EQ(added, c.clicks[k]) << "click " << k + 1;
+        EXPECT_EQ(removed, k < c.hides.size() ? c.hides[k] : std::set<std::string>{})
+            << "what click " << k + 1 << " hides";
         EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
             << "click " << k + 1;
         for (const std::string& n : c.clicks[k]) EXPECT_FALSE(atStart.count(n)) << n;
@@ -74,6 +96,52 @@ class ExerciseTest : public ProgramTest {
       }
     }
     return shown;
+  }
+  // The lines of the memo `name`, as the student reads them.
+  std::vector<std::string> MemoLines(const std::string& name) const {
+    return Get<TMemo>(name)->Lines().Lines();
+  }
+  // Opens every picture as the user does: its button clicked until it shows (while the button is
+  // enabled, a bounded number of times), then the picture, which must show the hand and bring up
+  // its own enlarged file from `folder`.
+  void OpensEnlarged(const std::string& folder, const std::vector<ClickablePicture>& cases) {
+    for (const ClickablePicture& c : cases) {
+      SCOPED_TRACE(c.control);
+      if (c.reveal.empty()) {
+        EXPECT_TRUE(Shown(c.control)) << "shown from the start";
+      } else {
+        for (int k = 0; k < 20 && !Shown(c.control) && C(c.reveal)->Enabled(); ++k) Click(c.reveal);
+      }
+      if (!Shown(c.control)) {
+        ADD_FAILURE() << c.reveal << " never shows it";
+        continue;
+      }
+      EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
+      Click(c.control);
+      EXPECT_TRUE(Magnifies(folder, c.picture));
+    }
+  }
+  // The enlarged files that `cases` open, by picture name, each checked to be at least `minWidth`
+  // pixels wide: an enlargement smaller than a page's picture enlarges nothing.
+  static std::map<std::string, QImage> EnlargedFiles(const std::string& folder,
+                                                     const std::vector<ClickablePicture>& cases,
+                                                     int minWidth) {
+    std::map<std::string, QImage> out;
+    for (const ClickablePicture& c : cases) {
+      if (out.count(c.picture)) continue;
+      TPicture f;
+      f.LoadFromFile(folder + c.picture + "_big.jpg");
+      EXPECT_GE(f.Image().width(), minWidth) << c.picture;
+      out.emplace(c.picture, f.Image());
+    }
+    return out;
+  }
+  // No two of the enlarged files are alike: each item opens its own picture, not a neighbour's.
+  static void ExpectAllDiffer(const std::map<std::string, QImage>& images) {
+    for (auto a = images.begin(); a != images.end(); ++a) {
+      for (auto b = std::next(a); b != images.end(); ++b)
+        EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
+    }
   }
   // The tab sheet (or other parent) that a control lies on.
   std::string SheetOf(const std::string& name) const {
@@ -101,5 +169,21 @@ class ExerciseTest : public ProgramTest {
   // The main window comes back from the task bar after "Schovat".
   static void RestoreFromTaskbar() {
     Dispatch([] { frmMain->WindowStateChangedBySystem(false); });
+  }
+  // Opens the page at `other` and then the one at `row` again: it comes up on the tab its slot
+  // remembers.
+  void ExpectReopensOn(int row, int other, int tab) {
+    Open(other);
+    Open(row);
+    EXPECT_EQ(Tabs()->ActivePageIndex(), tab) << "reopened on the remembered tab";
+  }
+  // "Schovat" and back from the task bar forget the remembered tab: slot `slot` is zeroed and the
+  // page at `row` opens on its first tab again.
+  void ExpectRestoreForgetsTab(int row, int slot) {
+    frmMain->Schovat1Click(nullptr);
+    RestoreFromTaskbar();
+    EXPECT_EQ(ExerciseTabIndex[slot], 0) << "slot " << slot;
+    Open(row);
+    EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << "opened on the first tab";
   }
 };
