@@ -23,9 +23,6 @@ class CElemAbsTest : public ExerciseTest {
   static int Step(const std::string& handler) {
     return TfrmFceCElemAbs::Tables().HintStep(handler);
   }
-  std::vector<std::string> MemoLines(const std::string& name) const {
-    return Get<TMemo>(name)->Lines().Lines();
-  }
 };
 
 TEST_F(CElemAbsTest, EightTabsInOrderWithTheirStatements) {
@@ -62,36 +59,31 @@ TEST_F(CElemAbsTest, EightTabsInOrderWithTheirStatements) {
 }
 
 TEST_F(CElemAbsTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;
-    int disabledAfter;  // 0: stays enabled
-  };
   auto eight = [](const std::string& item, std::set<std::string> last) {
     const std::string n = "nap" + item;
-    return Case{"btn" + item,
-                {{n + "1"},
-                 {n + "2"},
-                 {n + "3"},
-                 {n + "4"},
-                 {n + "5"},
-                 {n + "6"},
-                 {n + "20"},
-                 std::move(last)},
-                8};
+    return HintButton{"btn" + item,
+                      {{n + "1"},
+                       {n + "2"},
+                       {n + "3"},
+                       {n + "4"},
+                       {n + "5"},
+                       {n + "6"},
+                       {n + "20"},
+                       std::move(last)},
+                      8};
   };
   auto six = [](const std::string& item) {
     const std::string n = "nap" + item;
-    return Case{"btn" + item,
-                {{n + "1"},
-                 {n + "2"},
-                 {n + "3"},
-                 {n + "4"},
-                 {n + "5"},
-                 {n + "6", n + "7", n + "8", n + "9", n + "10", n + "11"}},
-                6};
+    return HintButton{"btn" + item,
+                      {{n + "1"},
+                       {n + "2"},
+                       {n + "3"},
+                       {n + "4"},
+                       {n + "5"},
+                       {n + "6", n + "7", n + "8", n + "9", n + "10", n + "11"}},
+                      6};
   };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap10"}}, 1},
       {"btn10b", {{"nap10b"}}, 1},
       {"btn20", {{"nap20"}}, 1},
@@ -112,37 +104,19 @@ TEST_F(CElemAbsTest, EveryButtonShowsItsPiecesClickByClick) {
   };
   for (char x : std::string("abcdefghij")) {
     const std::string l(1, x);
-    cases.push_back({"btnu1" + l, {{"resu1" + l + "1", "resu1" + l + "2"}, {}}, 0});
+    // The pencil of 1 b) runs the handler with the misspelt name.
+    cases.push_back({"btnu1" + l,
+                     {{"resu1" + l + "1", "resu1" + l + "2"}, {}},
+                     0,
+                     x == 'b' ? "btnu1bClic" : ""});
     cases.push_back({"btnu2" + l, {{"u2" + l}, {}}, 0});
     std::set<std::string> third = {"resu3" + l + "1", "resu3" + l + "2"};
     if (x == 'j') third.insert({"resu3j3", "resu3j4"});
     cases.push_back({"btnu3" + l, {third, {}}, 0});
   }
   Open(kRow);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    // The pencil of 1 b) runs the handler with the misspelt name.
-    EXPECT_EQ(C(c.button)->OnClick().Name(),
-              c.button == "btnu1b" ? std::string("btnu1bClic") : c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 5u + 12 + 14 + 2 * 11 + 14 + 12 + 8 + 20 + 10 + 22);
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
   EXPECT_TRUE(dynamic_cast<TShape*>(C("resu3j3")) != nullptr);
   EXPECT_EQ(Get<TLabel>("resu3j4")->Caption(), "úprava plyne z lichosti funkce sinus");
   EXPECT_TRUE(boxes.empty());
@@ -184,10 +158,7 @@ TEST_F(CElemAbsTest, TheMemosHoldTheirLines) {
 }
 
 TEST_F(CElemAbsTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, reveal, picture;
-  };
-  std::vector<Case> cases = {
+  std::vector<ClickablePicture> cases = {
       {"res1a", "btn1ar", "p1a4"},
       {"res1b", "btn1br", "p1b5"},
       {"res2a1", "btn2ar", "p2a4"},
@@ -229,24 +200,10 @@ TEST_F(CElemAbsTest, EveryClickablePictureOpensItsEnlargedPicture) {
     cases.push_back({"resu3" + l + "1", "btnu3" + l, "u3" + l + "r"});
   }
   Open(kRow);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    while (!Shown(c.control)) Click(c.reveal);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-  }
-  std::set<std::string> names;
-  for (const Case& c : cases) names.insert(c.picture);
-  ASSERT_EQ(names.size(), 66u);
-  std::vector<QImage> images;
-  for (const std::string& n : names) {
-    TPicture f;
-    f.LoadFromFile(kFolder + n + "_big.jpg");
-    EXPECT_GE(f.Image().width(), 400) << n;
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << n;
-    images.push_back(f.Image());
-  }
+  OpensEnlarged(kFolder, cases);
+  const std::map<std::string, QImage> files = EnlargedFiles(kFolder, cases, 400);
+  ASSERT_EQ(files.size(), 66u);
+  ExpectAllDiffer(files);
   // Not clickable: the texts of task 2, the second results of task 3 and the captions of tasks
   // 1 and 2.
   for (const char* n : {"res2a2", "res2b2", "resu3a2", "resu3j2", "resu3j3", "resu3j4", "nap1a10",
@@ -276,16 +233,10 @@ TEST_F(CElemAbsTest, TheSlotSurvivesReopeningAndActivationRestartsTheHints) {
   EXPECT_FALSE(C("btn1a")->Enabled());
   PickTab(7);
   EXPECT_EQ(ExerciseTabIndex[kSlot], 7);
-  Open(kRow + 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 7) << "reopened on tab 3";
+  ExpectReopensOn(kRow, kRow + 1, 7);
   EXPECT_FALSE(Shown("nap1a1")) << "a fresh page";
   EXPECT_TRUE(C("btn1a")->Enabled());
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

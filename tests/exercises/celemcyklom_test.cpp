@@ -31,9 +31,6 @@ class CElemCyklomTest : public ExerciseTest {
   static int Step(const std::string& handler) {
     return TfrmFceCElemCyklom::Tables().HintStep(handler);
   }
-  std::vector<std::string> Lines(const std::string& memo) const {
-    return Get<TMemo>(memo)->Lines().Lines();
-  }
 };
 
 TEST_F(CElemCyklomTest, SixTabsInOrderWithTheirKindsAndStatements) {
@@ -76,12 +73,7 @@ TEST_F(CElemCyklomTest, SixTabsInOrderWithTheirKindsAndStatements) {
 }
 
 TEST_F(CElemCyklomTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;
-    int disabledAfter;
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap10"}}, 1},
       {"btn20", {{"nap20"}}, 1},
       {"btn30", {{"nap30"}}, 1},
@@ -110,27 +102,7 @@ TEST_F(CElemCyklomTest, EveryButtonShowsItsPiecesClickByClick) {
                      0});
   }
   Open(kRow);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
+  PlayButtons(cases);
   EXPECT_FALSE(frm_lupa->Visible());
   EXPECT_TRUE(boxes.empty());
 }
@@ -145,7 +117,7 @@ TEST_F(CElemCyklomTest, TheVerdictsAndHintTextsAreTheLessonsWords) {
       {no}};
   for (int i = 0; i < 10; ++i) {
     const std::string memo = "resu2" + std::string(1, static_cast<char>('a' + i)) + "1";
-    EXPECT_EQ(Lines(memo), verdicts[i]) << memo;
+    EXPECT_EQ(MemoLines(memo), verdicts[i]) << memo;
     EXPECT_EQ(Get<TMemo>(memo)->Font().Color(), clNavy) << memo;
     EXPECT_EQ(Get<TMemo>(memo)->Color(), clMoneyGreen) << memo;
   }
@@ -156,17 +128,17 @@ TEST_F(CElemCyklomTest, TheVerdictsAndHintTextsAreTheLessonsWords) {
   Click("SpeedButton10");
   EXPECT_TRUE(Shown("resu2a1") && Shown("resu2a2"));
 
-  EXPECT_EQ(Lines("res2a"), std::vector<std::string>{"tvrzení není pravdivé"});
-  EXPECT_EQ(Lines("res2b"), std::vector<std::string>{"tvrzení není pravdivé"});
-  EXPECT_EQ(Lines("nap2b1"), std::vector<std::string>{"Sice platí"});
-  EXPECT_EQ(Lines("nap2b3"),
+  EXPECT_EQ(MemoLines("res2a"), std::vector<std::string>{"tvrzení není pravdivé"});
+  EXPECT_EQ(MemoLines("res2b"), std::vector<std::string>{"tvrzení není pravdivé"});
+  EXPECT_EQ(MemoLines("nap2b1"), std::vector<std::string>{"Sice platí"});
+  EXPECT_EQ(MemoLines("nap2b3"),
             std::vector<std::string>{", přesto ale není původní tvrzení pravdivé. "});
-  EXPECT_EQ(Lines("nap2b6"),
+  EXPECT_EQ(MemoLines("nap2b6"),
             std::vector<std::string>{"Pokuste se zadané tvrzení opravit tak, aby platilo."});
   for (const char* x : {"a", "b"}) {
-    EXPECT_EQ(Lines(std::string("nap3") + x + "1"),
+    EXPECT_EQ(MemoLines(std::string("nap3") + x + "1"),
               std::vector<std::string>{"Stejně jako při řešení úlohy"});
-    EXPECT_EQ(Lines(std::string("nap3") + x + "3"),
+    EXPECT_EQ(MemoLines(std::string("nap3") + x + "3"),
               std::vector<std::string>{"určíme na jednotkové kružnici odpovídající úhel."});
   }
   EXPECT_EQ(Get<TLabel>("nap10")->Caption(),
@@ -183,23 +155,14 @@ TEST_F(CElemCyklomTest, TheVerdictsAndHintTextsAreTheLessonsWords) {
 }
 
 TEST_F(CElemCyklomTest, OnlyTheCirclesOfTaskThreeAreEnlarged) {
-  struct Case {
-    std::string control, reveal, picture;
-  };
-  std::vector<Case> cases = {{"res3a2", "btn3ar", "p3a"}, {"res3b2", "btn3br", "p3b"}};
+  std::vector<ClickablePicture> cases = {{"res3a2", "btn3ar", "p3a"}, {"res3b2", "btn3br", "p3b"}};
   for (int i = 0; i < 10; ++i) {
     const std::string l(1, static_cast<char>('a' + i));
     cases.push_back(
         {"resu3" + l + "2", "SpeedButton" + std::to_string(kPencils3[i]), "u3" + l + "r"});
   }
   Open(kRow);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    Click(c.reveal);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-  }
+  OpensEnlarged(kFolder, cases);
   // Nothing else on the page opens a picture.
   size_t clickable = 0;
   for (int i = 0; i < Page()->ComponentCount(); ++i) {
@@ -229,15 +192,9 @@ TEST_F(CElemCyklomTest, TheSlotSurvivesReopeningAndActivationStartsTheHintsOver)
   Click("btn2b");
   EXPECT_TRUE(Shown("nap2b7"));
   EXPECT_FALSE(C("btn2b")->Enabled());
-  Open(kRow + 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 4) << "reopened on the remembered tab";
+  ExpectReopensOn(kRow, kRow + 1, 4);
   EXPECT_TRUE(C("btn2b")->Enabled()) << "a fresh page";
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -113,12 +113,7 @@ TEST_P(CElemExpLogTest, SixTabsWithTheirStatementsAndTheFrame) {
 }
 
 TEST_P(CElemExpLogTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;
-    int disabledAfter;  // 0: stays enabled
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap10"}}, 1},
       {"btn20", {{"nap20"}}, 1},
       {"SpeedButton14", {{"nap30"}}, 1},
@@ -141,28 +136,8 @@ TEST_P(CElemExpLogTest, EveryButtonShowsItsPiecesClickByClick) {
     cases.push_back({"btnu3" + l, {{"resu3" + l}, {}}, 0});
   }
   Open(T().row);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 3u + 2 * 3 + 11 + 2 * 2 + 10 * 4) << "every revealed piece, each once";
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
   // The dead label of the exponential page stays hidden whatever is pressed.
   if (Page()->FindComponent("Label15")) {
     EXPECT_FALSE(Shown("Label15"));
@@ -172,10 +147,7 @@ TEST_P(CElemExpLogTest, EveryButtonShowsItsPiecesClickByClick) {
 }
 
 TEST_P(CElemExpLogTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, reveal, picture;
-  };
-  std::vector<Case> cases = {
+  std::vector<ClickablePicture> cases = {
       {"res1a", "btn1ar", "p1a"},
       {"res1b", "btn1br", "p1b"},
       {"nap2a3", "btn2a", "p2an"},
@@ -194,29 +166,13 @@ TEST_P(CElemExpLogTest, EveryClickablePictureOpensItsEnlargedPicture) {
     cases.push_back({kTask3Graphs[i], "", "u3" + l + T().graph3Suffix});
   }
   Open(T().row);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    if (c.reveal.empty()) {
-      EXPECT_TRUE(Shown(c.control));
-    }
-    while (!Shown(c.control)) Click(c.reveal);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-  }
+  OpensEnlarged(T().folder, cases);
   // Thirty-eight enlarged files, different from each other and larger than their pictures.
-  std::set<std::string> names;
-  for (const Case& c : cases) names.insert(c.picture);
-  ASSERT_EQ(names.size(), 38u);
-  std::vector<QImage> images;
-  for (const std::string& n : names) {
-    TPicture f;
-    f.LoadFromFile(T().folder + n + "_big.jpg");
-    EXPECT_GE(f.Image().width(), 400) << n;
-    EXPECT_GT(RedPixels(f.Image()), 400) << n << ": the curve is drawn";
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << n;
-    images.push_back(f.Image());
-  }
+  const std::map<std::string, QImage> files = EnlargedFiles(T().folder, cases, 400);
+  ASSERT_EQ(files.size(), 38u);
+  ExpectAllDiffer(files);
+  for (const auto& [n, image] : files)
+    EXPECT_GT(RedPixels(image), 400) << n << ": the curve is drawn";
   // The second result pieces of tab 1 show the hand; those not bound open nothing.
   for (int i = 0; i < 10; ++i) {
     const std::string l(1, static_cast<char>('a' + i));
@@ -282,11 +238,7 @@ TEST_P(CElemExpLogTest, TheSlotSurvivesReopeningAndActivationRestartsTheHints) {
   Open(T().row);
   EXPECT_EQ(Tabs()->ActivePageIndex(), 4);
   EXPECT_FALSE(Shown("nap2a1")) << "a fresh page";
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[T().slot], 0);
-  Open(T().row);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(T().row, T().slot);
   EXPECT_TRUE(boxes.empty());
 }
 

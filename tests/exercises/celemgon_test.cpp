@@ -309,14 +309,9 @@ TEST_P(CElemGonTest, NoMemoLiesOverAPictureOrAnotherMemoOfItsTab) {
 }
 
 TEST_P(CElemGonTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    Clicks clicks;      // what each click shows
-    int disabledAfter;  // 0: the button stays enabled
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap10"}}, 1},
-      {"btn1r", {{"tab2", "kruz2"}, {}, {}}, 0},
+      {"btn1r", {{"tab2", "kruz2"}, {}, {}}, 0, "btn1aClick"},
       {"btn1ar", {{"res1a"}, {}}, 0},
       {"btn1br", {{"res1b"}, {}}, 0},
       {"btn1c", {{"nap1c", "nap1c2"}}, 1},
@@ -351,28 +346,8 @@ TEST_P(CElemGonTest, EveryButtonShowsItsPiecesClickByClick) {
     EXPECT_FALSE(C(b)->Enabled()) << b;
     EXPECT_EQ(C(b)->OnClick().Name(), "btn1aClick") << b;
   }
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    const std::string handler = c.button == "btn1r" ? "btn1aClick" : c.button + "Click";
-    EXPECT_EQ(C(c.button)->OnClick().Name(), handler);
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      std::set<std::string> after = Visible(), added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 72u) << "every revealed piece, each once";
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
   EXPECT_FALSE(C("SpeedButton1")->Enabled());
   EXPECT_FALSE(frm_lupa->Visible());
   EXPECT_TRUE(boxes.empty());
@@ -382,11 +357,8 @@ TEST_P(CElemGonTest, TheMemosHoldTheirLines) {
   Open(P().row);
   std::map<std::string, Lines> memos = P().memos;
   for (const auto& [name, lines] : memos) {
-    auto* m = Get<TMemo>(name);
-    ASSERT_EQ(m->Lines().Count(), int(lines.size())) << name;
-    for (size_t i = 0; i < lines.size(); ++i)
-      EXPECT_EQ(m->Lines().Strings(int(i)), lines[i]) << name << " line " << i;
-    EXPECT_EQ(m->DragMode(), TDragMode::dmAutomatic) << name;
+    EXPECT_EQ(MemoLines(name), lines) << name;
+    EXPECT_EQ(Get<TMemo>(name)->DragMode(), TDragMode::dmAutomatic) << name;
   }
   EXPECT_EQ(Get<TLabel>("nap10")->Caption(),
             "Vyplňte tabulku a jednotkovou kružnici odpovídajícími hodnotami. S využitím "
@@ -397,10 +369,7 @@ TEST_P(CElemGonTest, TheMemosHoldTheirLines) {
 }
 
 TEST_P(CElemGonTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, shownBy, picture;
-  };
-  std::vector<Case> cases = {{"res3a", "btn3ar", "p3ar"}, {"res3b", "btn3br", "p3br"}};
+  std::vector<ClickablePicture> cases = {{"res3a", "btn3ar", "p3ar"}, {"res3b", "btn3br", "p3br"}};
   for (char x : std::string("abcd")) {
     const std::string steps = "btn2" + L(x);
     cases.push_back({"nap2" + L(x) + "3", steps, "p2" + L(x)});
@@ -408,24 +377,14 @@ TEST_P(CElemGonTest, EveryClickablePictureOpensItsEnlargedPicture) {
   for (char x : kItems) cases.push_back({"resu3" + L(x), "btnu3" + L(x), "u3" + L(x) + "r"});
   ASSERT_EQ(cases.size(), 16u);
   Open(P().row);
-  std::map<std::string, QImage> images;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    while (!Shown(c.control) && C(c.shownBy)->Enabled()) Click(c.shownBy);
-    ASSERT_TRUE(Shown(c.control));
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-    TPicture f;
-    f.LoadFromFile(P().folder + c.picture + "_big.jpg");
-    EXPECT_GT(f.Image().width(), C(c.control)->Width()) << "larger than its small picture";
-    images.emplace(c.picture, f.Image());
+  OpensEnlarged(P().folder, cases);
+  const std::map<std::string, QImage> images = EnlargedFiles(P().folder, cases, 1);
+  for (const ClickablePicture& c : cases) {
+    EXPECT_GT(images.at(c.picture).width(), C(c.control)->Width())
+        << c.control << ": larger than its small picture";
   }
   ASSERT_EQ(images.size(), 16u);
-  for (auto a = images.begin(); a != images.end(); ++a) {
-    for (auto b = std::next(a); b != images.end(); ++b)
-      EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
-  }
+  ExpectAllDiffer(images);
   EXPECT_TRUE(boxes.empty());
 }
 
@@ -482,11 +441,7 @@ TEST_P(CElemGonTest, TheSlotSurvivesReopeningAndShowingTheMainWindowZeroesIt) {
   PickTab(2);
   Page()->Activate();
   EXPECT_EQ(Tabs()->ActivePageIndex(), 2);
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[P().slot], 0);
-  Open(P().row);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(P().row, P().slot);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -62,9 +62,6 @@ class CElemGonKruzniceTest : public ExerciseTest {
     QWidget* sheet = c->Widget()->parentWidget();
     return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
   }
-  std::vector<std::string> Lines(const std::string& memo) const {
-    return Get<TMemo>(memo)->Lines().Lines();
-  }
 };
 
 TEST_F(CElemGonKruzniceTest, ThreeTabsInOrderWithTheirKindsAndTheOneStatement) {
@@ -97,12 +94,7 @@ TEST_F(CElemGonKruzniceTest, ThreeTabsInOrderWithTheirKindsAndTheOneStatement) {
 }
 
 TEST_F(CElemGonKruzniceTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;
-    int disabledAfter;
-  };
-  std::vector<Case> cases = {{"btn30", {{"nap30"}}, 1}, {"btn30b", {{"nap30b"}}, 1}};
+  std::vector<HintButton> cases = {{"btn30", {{"nap30"}}, 1}, {"btn30b", {{"nap30b"}}, 1}};
   for (const Worked& w : kWorked) cases.push_back({w.button, w.steps, 5});
   const std::pair<const char*, const char*> results[] = {
       {"btn3dr", "res3d1"}, {"btn3br", "res3b2"}, {"btn3cr", "res3c1"}, {"btn3ar", "res3a1"}};
@@ -112,28 +104,8 @@ TEST_F(CElemGonKruzniceTest, EveryButtonShowsItsPiecesClickByClick) {
     cases.push_back({"btnu3" + l, {{"resu3" + l, "resu3" + l + "2"}, {}}, 0});
   }
   Open(kRow);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 2u + 4 * 8 + 1 + 4 + 10 * 2) << "every revealed piece, each once";
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
   EXPECT_FALSE(frm_lupa->Visible());
   EXPECT_TRUE(boxes.empty());
 }
@@ -175,7 +147,7 @@ TEST_F(CElemGonKruzniceTest, TheHintTextsAreTheLessonsWords) {
         "a pro které záporných hodnot."}},
   };
   for (const Memo& m : memos) {
-    EXPECT_EQ(Lines(m.name), m.lines) << m.name;
+    EXPECT_EQ(MemoLines(m.name), m.lines) << m.name;
     EXPECT_EQ(Get<TMemo>(m.name)->DragMode(), TDragMode::dmAutomatic) << m.name;
   }
 }
@@ -210,10 +182,7 @@ TEST_F(CElemGonKruzniceTest, EachCircleOfAHintCoversTheOneBeforeAndTheResultTheF
 }
 
 TEST_F(CElemGonKruzniceTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, reveal, picture;
-  };
-  std::vector<Case> cases = {
+  std::vector<ClickablePicture> cases = {
       // The plain circle of every item's first step opens item a)'s last circle.
       {"nap3a", "btn3a", "p1d3"},  {"nap3b", "btn3b", "p1d3"},  {"nap3c", "btn3c", "p1d3"},
       {"nap3d", "btn3d", "p1d3"},  {"nap3a2", "btn3a", "p1a1"}, {"nap3a4", "btn3a", "p1a2"},
@@ -227,22 +196,9 @@ TEST_F(CElemGonKruzniceTest, EveryClickablePictureOpensItsEnlargedPicture) {
     cases.push_back({"resu3" + l, "btnu3" + l, "u1" + l + "r"});
   }
   Open(kRow);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    while (!Shown(c.control)) Click(c.reveal);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-  }
+  OpensEnlarged(kFolder, cases);
   // Twenty-two enlarged files, each larger than the picture that opens it.
-  std::set<std::string> names;
-  for (const Case& c : cases) names.insert(c.picture);
-  EXPECT_EQ(names.size(), 22u);
-  for (const std::string& n : names) {
-    TPicture f;
-    f.LoadFromFile(kFolder + n + "_big.jpg");
-    EXPECT_GE(f.Image().width(), 300) << n;
-  }
+  EXPECT_EQ(EnlargedFiles(kFolder, cases, 300).size(), 22u);
   // Formulas, results in the formula's place and texts open nothing.
   for (const char* n :
        {"Image1", "res3d1", "res3b2", "nap3b1", "nap3d3", "nap3d6", "resu3a2", "Image10"}) {
@@ -273,14 +229,8 @@ TEST_F(CElemGonKruzniceTest, TheSharedSlotIsKeptAndOnlyCreationResetsTheCounters
   EXPECT_EQ(Step("btn3bClick"), 0) << "a new page starts its hints over";
   EXPECT_FALSE(Shown("nap3b"));
   PickTab(2);
-  Open(kRow - 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 2) << "reopened on the exercise tab";
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectReopensOn(kRow, kRow - 1, 2);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -59,19 +59,13 @@ TEST_F(CElemGonObloukTest, FourTabsInOrderWithTheirKindsAndStatements) {
 }
 
 TEST_F(CElemGonObloukTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;  // what each click shows
-    int disabledAfter;                          // 0: the button stays enabled
-  };
-  std::vector<Case> cases = {{"btn10", {{"nap10"}}, 1}, {"btn20", {{"nap20"}}, 1}};
+  std::vector<HintButton> cases = {{"btn10", {{"nap10"}}, 1}, {"btn20", {{"nap20"}}, 1}};
   for (char x : std::string("ab")) {
     const std::string l(1, x);
     cases.push_back({"btn1" + l,
                      {{"nap1" + l + "1"},
                       {"nap1" + l + "2a", "nap1" + l + "2b"},
-                      {"nap1" + l + "3a", "nap1" + l + "3b"},
-                      {}},
+                      {"nap1" + l + "3a", "nap1" + l + "3b"}},
                      3});
     cases.push_back({"btn1" + l + "r", {{"res1" + l}, {}}, 0});
     cases.push_back({"btn2" + l, {{"nap2" + l}}, 1});
@@ -83,44 +77,25 @@ TEST_F(CElemGonObloukTest, EveryButtonShowsItsPiecesClickByClick) {
     cases.push_back({"btnu2" + l, {{"resu2" + l}, {}}, 0});
   }
   Open(kRow);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      const std::set<std::string> before = Visible();
-      // A disabled button takes no click; the fourth click of a stepped hint is such a one.
-      if (C(c.button)->Enabled()) Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 2u + 2 * 8 + 10 * 2) << "every revealed piece, each once";
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
+  // A finished stepped hint takes no fourth click.
+  for (const char* b : {"btn1a", "btn1b"}) EXPECT_FALSE(C(b)->Enabled()) << b;
   EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(CElemGonObloukTest, TheHintMemosAreTheLessonsWords) {
   Open(kRow);
   for (const char* x : {"a", "b"}) {
-    auto* rule = Get<TMemo>(std::string("nap1") + x + "2b");
-    auto* decimal = Get<TMemo>(std::string("nap1") + x + "3b");
-    ASSERT_TRUE(rule && decimal) << x;
-    EXPECT_EQ(rule->Lines().Lines(), std::vector<std::string>{"Využijeme znalosti trojčlenky."});
-    EXPECT_EQ(
-        decimal->Lines().Lines(),
-        (std::vector<std::string>{"Úhel můžeme vyjádřit i jako desetinné číslo; v tom případě ",
-                                  "musíme užít jednotku rad (radián), aby bylo zřejmé, ",
-                                  "že se jedná o obloukovou míru, ne o míru stupňovou."}));
-    EXPECT_EQ(decimal->DragMode(), TDragMode::dmAutomatic);
+    const std::string rule = std::string("nap1") + x + "2b",
+                      decimal = std::string("nap1") + x + "3b";
+    ASSERT_TRUE(Get<TMemo>(rule) && Get<TMemo>(decimal)) << x;
+    EXPECT_EQ(MemoLines(rule), std::vector<std::string>{"Využijeme znalosti trojčlenky."});
+    EXPECT_EQ(MemoLines(decimal), (std::vector<std::string>{
+                                      "Úhel můžeme vyjádřit i jako desetinné číslo; v tom případě ",
+                                      "musíme užít jednotku rad (radián), aby bylo zřejmé, ",
+                                      "že se jedná o obloukovou míru, ne o míru stupňovou."}));
+    EXPECT_EQ(Get<TMemo>(decimal)->DragMode(), TDragMode::dmAutomatic);
   }
 }
 
@@ -211,20 +186,14 @@ TEST_F(CElemGonObloukTest, TheSlotSurvivesReopeningAndShowingTheMainWindowZeroes
   Click("btn1a");
   PickTab(3);
   EXPECT_EQ(ExerciseTabIndex[kSlot], 3);
-  Open(kRow + 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 3) << "reopened on the remembered tab";
+  ExpectReopensOn(kRow, kRow + 1, 3);
   EXPECT_FALSE(Shown("nap10")) << "a fresh page";
   EXPECT_TRUE(C("btn10")->Enabled());
   EXPECT_EQ(Step("btn1aClick"), 0);
   PickTab(1);
   Page()->Activate();
   EXPECT_EQ(Tabs()->ActivePageIndex(), 1);
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

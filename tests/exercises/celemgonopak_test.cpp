@@ -58,52 +58,28 @@ TEST_F(CElemGonOpakTest, ThreeTabsInOrderWithTheirKindsAndStatements) {
 }
 
 TEST_F(CElemGonOpakTest, EveryButtonShowsAndHidesItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> shown, hidden;  // per click
-    int disabledAfter;
-  };
-  std::vector<Case> cases = {{"btn40", {{"nap40"}}, {{}}, 1}};
+  std::vector<HintButton> cases = {{"btn40", {{"nap40"}}, 1}};
   for (const char* x : {"a", "b"}) {
     const std::string n = std::string("nap4") + x;
+    // The second step's circle takes the place of the first.
     cases.push_back({std::string("btn4") + x,
                      {{n + "1", n + "1b"}, {n + "2", n + "2b"}, {n + "3"}},
-                     {{}, {n + "1b"}, {}},
-                     3});
+                     3,
+                     {},
+                     {{}, {n + "1b"}, {}}});
     cases.push_back({std::string("btn4") + x + "r",
                      {{std::string("res4") + x + "1", std::string("res4") + x + "2"}, {}},
-                     {{}, {}},
                      0});
   }
   for (int i = 0; i < 10; ++i) {
     const std::string l(1, static_cast<char>('a' + i));
-    cases.push_back({"btnu3" + l, {{"resu3" + l, "resu3" + l + "2"}, {}}, {{}, {}}, 0});
+    cases.push_back({"btnu3" + l, {{"resu3" + l, "resu3" + l + "2"}, {}}, 0});
     cases.push_back({"SpeedButton" + std::to_string(kPencils[i]),
                      {{"resu4" + l + "1", "resu4" + l + "2", "resu4" + l + "3"}, {}},
-                     {{}, {}},
                      0});
   }
   Open(kRow);
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.shown.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added, removed;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      for (const std::string& n : before) {
-        if (!after.count(n)) removed.insert(n);
-      }
-      EXPECT_EQ(added, c.shown[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(removed, c.hidden[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-    }
-  }
+  PlayButtons(cases);
   EXPECT_FALSE(frm_lupa->Visible());
   EXPECT_TRUE(boxes.empty());
 }
@@ -123,11 +99,11 @@ TEST_F(CElemGonOpakTest, TheSecondStepLeavesOneCircleAndTheHiddenOneStaysHidden)
   EXPECT_FALSE(Shown("nap4a1b")) << "not shown again on this page";
   EXPECT_FALSE(C("btn4a")->Enabled());
   // The memos of step 3.
-  EXPECT_EQ(Get<TMemo>("nap4a3")->Lines().Lines(),
+  EXPECT_EQ(MemoLines("nap4a3"),
             std::vector<std::string>{
                 "Ke každému z úhlů přičteme libovolný celý násobek periody a získáme všechna "
                 "řešení."});
-  EXPECT_EQ(Get<TMemo>("nap4b3")->Lines().Lines(),
+  EXPECT_EQ(MemoLines("nap4b3"),
             (std::vector<std::string>{"Oba úhly se liší o periodu, proto zapíšeme výsledek "
                                       "pouze pomocí jednoho z nich, ",
                                       "druhý bude ve výsledku zahrnut."}));
@@ -140,13 +116,10 @@ TEST_F(CElemGonOpakTest, TheSecondStepLeavesOneCircleAndTheHiddenOneStaysHidden)
 }
 
 TEST_F(CElemGonOpakTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, reveal, picture;
-  };
-  std::vector<Case> cases = {{"nap4a1b", "btn4a", "p2a1"},
-                             {"nap4a2b", "btn4a", "p2a"},
-                             {"nap4b1b", "btn4b", "p2b1"},
-                             {"nap4b2b", "btn4b", "p2b"}};
+  std::vector<ClickablePicture> cases = {{"nap4a1b", "btn4a", "p2a1"},
+                                         {"nap4a2b", "btn4a", "p2a"},
+                                         {"nap4b1b", "btn4b", "p2b1"},
+                                         {"nap4b2b", "btn4b", "p2b"}};
   for (int i = 0; i < 10; ++i) {
     const std::string l(1, static_cast<char>('a' + i));
     cases.push_back({"resu3" + l, "btnu3" + l, "u1" + l + "r"});
@@ -154,16 +127,9 @@ TEST_F(CElemGonOpakTest, EveryClickablePictureOpensItsEnlargedPicture) {
         {"resu4" + l + "3", "SpeedButton" + std::to_string(kPencils[i]), "u2" + l + "r"});
   }
   Open(kRow);
+  OpensEnlarged(kFolder, cases);
   std::set<std::string> names;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    if (!Shown(c.control)) Click(c.reveal);
-    ASSERT_TRUE(Shown(c.control));
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-    names.insert(c.picture);
-  }
+  for (const ClickablePicture& c : cases) names.insert(c.picture);
   EXPECT_EQ(names.size(), 24u);
   for (const char* n : {"res4a1", "res4a2", "nap4a1", "nap4a2", "resu3a2", "resu4a1", "resu4a2",
                         "Image10", "Image20"}) {
@@ -189,10 +155,7 @@ TEST_F(CElemGonOpakTest, TheSlotIsSharedWithTheUnitCirclePage) {
   EXPECT_EQ(Tabs()->ActivePageIndex(), 2);
   EXPECT_EQ(Step("btn4bClick"), 0);
   EXPECT_FALSE(Shown("nap4b1"));
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -121,10 +121,7 @@ TEST_F(CElemKvadrTest, EveryButtonShowsItsPiecesClickByClick) {
 }
 
 TEST_F(CElemKvadrTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, shownBy, picture;  // shownBy: the button that reveals it, "" shown
-  };
-  std::vector<Case> cases = {{"Image15", "", "p2a"}, {"Image37", "", "p2b"}};
+  std::vector<ClickablePicture> cases = {{"Image15", "", "p2a"}, {"Image37", "", "p2b"}};
   const char* task2[] = {"u2a",     "Image4",  "Image12", "Image13", "Image38",
                          "Image53", "Image52", "Image42", "Image41", "Image40"};
   for (char x : std::string("abcd")) {
@@ -142,28 +139,11 @@ TEST_F(CElemKvadrTest, EveryClickablePictureOpensItsEnlargedPicture) {
   }
   ASSERT_EQ(cases.size(), 54u);
   Open(kRow);
-  std::map<std::string, QImage> images;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    if (c.shownBy.empty()) {
-      EXPECT_TRUE(Shown(c.control)) << "clickable from the start";
-    } else if (!Shown(c.control)) {  // the second piece of task 4 came with the first
-      Click(c.shownBy);
-    }
-    ASSERT_TRUE(Shown(c.control));
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-    TPicture f;
-    f.LoadFromFile(kFolder + c.picture + "_big.jpg");
-    images.emplace(c.picture, f.Image());
-  }
+  // The second piece of task 4 comes with the first.
+  OpensEnlarged(kFolder, cases);
+  const std::map<std::string, QImage> images = EnlargedFiles(kFolder, cases, 1);
   ASSERT_EQ(images.size(), 44u) << "the enlarged files of the page";
-  for (auto a = images.begin(); a != images.end(); ++a) {
-    for (auto b = std::next(a); b != images.end(); ++b) {
-      EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
-    }
-  }
+  ExpectAllDiffer(images);
   // The second piece of item c) opens the same picture as its thumbnail.
   EXPECT_EQ(C("resu4c2")->OnClick().Name(), "resu4c1Click");
   EXPECT_TRUE(boxes.empty());
@@ -223,18 +203,12 @@ TEST_F(CElemKvadrTest, TheSlotOfThePageSurvivesReopeningAndShowingTheMainWindowZ
   PickTab(7);
   EXPECT_EQ(ExerciseTabIndex[5], 7);
   EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
-  Open(42);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 7) << "reopened on the remembered tab";
+  ExpectReopensOn(kRow, 42, 7);
   EXPECT_FALSE(Shown("resu4a1")) << "a fresh page";
   PickTab(2);
   Page()->Activate();  // back from the magnifier: the slot's tab again
   EXPECT_EQ(Tabs()->ActivePageIndex(), 2);
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[5], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, 5);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -126,19 +126,14 @@ TEST_F(CElemLinTest, ThumbnailsOpenTheEnlargedGraphOfTheirRow) {
       {"u1ir1", "btnu1i", "TabSheet1", "u1ir"},  {"u1jr1", "btnu1j", "TabSheet1", "u1jr"},
   };
   Open(42);
-  std::vector<QImage> images;
+  std::vector<ClickablePicture> pictures;
   for (const Case& c : cases) {
     EXPECT_EQ(SheetOf(c.control), c.sheet) << c.control;
     EXPECT_EQ(SheetOf(c.pencil), c.sheet) << c.pencil;
-    Click(c.pencil);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint) << c.control;
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture)) << c.control;
-    TPicture f;
-    f.LoadFromFile(kFolder + std::string(c.picture) + "_big.jpg");
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << c.picture;
-    images.push_back(f.Image());
+    pictures.push_back({c.control, c.pencil, c.picture});
   }
+  OpensEnlarged(kFolder, pictures);
+  ExpectAllDiffer(EnlargedFiles(kFolder, pictures, 1));
   EXPECT_TRUE(boxes.empty());
   // The rows: item b)'s controls stand below item a)'s on the first tab, d)'s below c)'s.
   EXPECT_GT(C("btn1d")->Top(), C("btn1a")->Top());
@@ -247,17 +242,11 @@ TEST_F(CElemLinTest, TheSlotOfThePageSurvivesReopeningAndShowingTheMainWindowZer
   Dispatch([&] { Tabs()->SelectTabByUser(5); });
   EXPECT_EQ(ExerciseTabIndex[4], 5);
   EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
-  Open(43);
-  Open(42);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 5) << "reopened on the remembered tab";
+  ExpectReopensOn(42, 43, 5);
   Dispatch([&] { Tabs()->SelectTabByUser(6); });
   Page()->Activate();  // back from the magnifier: the slot's tab again
   EXPECT_EQ(Tabs()->ActivePageIndex(), 6);
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[4], 0);
-  Open(42);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(42, 4);
   EXPECT_TRUE(boxes.empty());
 }
 

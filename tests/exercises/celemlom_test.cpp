@@ -118,7 +118,7 @@ TEST_F(CElemLomTest, TheHintTextsAreTheLabelsAndTheMemoOfTheLesson) {
   for (const char* memo : {"nap1a4", "nap1b4"}) {
     auto* m = Get<TMemo>(memo);
     ASSERT_NE(m, nullptr) << memo;
-    EXPECT_EQ(m->Lines().Lines(),
+    EXPECT_EQ(MemoLines(memo),
               (std::vector<std::string>{"Nyní spočítejme jeden ", "konkrétní bod hyperboly:"}))
         << memo;
     EXPECT_EQ(m->Color(), clMoneyGreen) << memo;
@@ -127,10 +127,7 @@ TEST_F(CElemLomTest, TheHintTextsAreTheLabelsAndTheMemoOfTheLesson) {
 }
 
 TEST_F(CElemLomTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, reveal, picture;  // reveal: the button that shows it ("" from the start)
-  };
-  std::vector<Case> cases = {
+  std::vector<ClickablePicture> cases = {
       {"nap1a6", "btn1a", "p1an"}, {"nap1b6", "btn1b", "p1bn"}, {"res1a1", "btn1ar", "p1a"},
       {"res1b1", "btn1br", "p1b"}, {"Image15", "", "p2a"},      {"Image37", "", "p2b"},
   };
@@ -142,33 +139,17 @@ TEST_F(CElemLomTest, EveryClickablePictureOpensItsEnlargedPicture) {
   }
   Open(kRow);
   // The task graphs of task 2 open before any hint or result is shown.
-  for (const Case& c : cases) {
+  for (const ClickablePicture& c : cases) {
     if (!c.reveal.empty()) continue;
     EXPECT_TRUE(Shown(c.control)) << c.control;
     Click(c.control);
     EXPECT_TRUE(Magnifies(c.picture)) << c.control;
   }
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    if (!c.reveal.empty()) {
-      while (!Shown(c.control)) Click(c.reveal);
-    }
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-  }
+  OpensEnlarged(kFolder, cases);
   // Sixteen enlarged files, all different and larger than the pictures that open them.
-  std::set<std::string> names;
-  for (const Case& c : cases) names.insert(c.picture);
-  ASSERT_EQ(names.size(), 16u);
-  std::vector<QImage> images;
-  for (const std::string& n : names) {
-    TPicture f;
-    f.LoadFromFile(kFolder + n + "_big.jpg");
-    EXPECT_GE(f.Image().width(), 400) << n;
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << n;
-    images.push_back(f.Image());
-  }
+  const std::map<std::string, QImage> files = EnlargedFiles(kFolder, cases, 400);
+  ASSERT_EQ(files.size(), 16u);
+  ExpectAllDiffer(files);
   // What shows text opens nothing.
   for (const char* n :
        {"nap1a5", "res1a2", "nap2a", "res2a", "nap3a4", "resu1a2", "resu2a", "resu3a1", "Image1"}) {
@@ -226,19 +207,13 @@ TEST_F(CElemLomTest, TheSlotSurvivesReopeningAndShowingTheMainWindowZeroesIt) {
   EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
   Click("Image4");
   EXPECT_TRUE(Magnifies("b2"));
-  Open(kRow + 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 3) << "reopened on the remembered tab";
+  ExpectReopensOn(kRow, kRow + 1, 3);
   EXPECT_FALSE(Shown("nap10")) << "a fresh page";
   EXPECT_TRUE(C("btn10")->Enabled());
   PickTab(5);
   Page()->Activate();  // back from the magnifier: the slot's tab again
   EXPECT_EQ(Tabs()->ActivePageIndex(), 5);
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

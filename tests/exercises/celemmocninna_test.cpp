@@ -76,11 +76,8 @@ TEST_F(CElemMocninnaTest, EveryButtonShowsItsPiecesClickByClick) {
 }
 
 TEST_F(CElemMocninnaTest, EveryThumbnailOpensItsEnlargedGraph) {
-  struct Case {
-    const char *control, *pencil, *picture;
-  };
   // The right column's graphs, of negative exponents, are named with "_as".
-  const Case cases[] = {
+  const std::vector<ClickablePicture> cases = {
       {"res1a1", "btn1ar", "p1a"},      {"res1b1", "btn1br", "p1b"},
       {"resu1a1", "btnu1a", "u1ar"},    {"resu1b1", "btnu1b", "u1br"},
       {"resu1c1", "btnu1c", "u1cr"},    {"resu1d1", "btnu1d", "u1dr"},
@@ -89,18 +86,12 @@ TEST_F(CElemMocninnaTest, EveryThumbnailOpensItsEnlargedGraph) {
       {"resu1i1", "btnu1i", "u1ir_as"}, {"resu1j1", "btnu1j", "u1jr_as"},
   };
   Open(kRow);
-  std::vector<QImage> images;
-  for (const Case& c : cases) {
-    Click(c.pencil);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint) << c.control;
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture)) << c.control;
-    TPicture f;
-    f.LoadFromFile(kFolder + std::string(c.picture) + "_big.jpg");
-    EXPECT_EQ(f.Image().width(), 360) << c.picture << " is larger than its thumbnail";
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << c.picture;
-    images.push_back(f.Image());
-  }
+  OpensEnlarged(kFolder, cases);
+  const std::map<std::string, QImage> images = EnlargedFiles(kFolder, cases, 360);
+  for (const auto& [n, image] : images)
+    EXPECT_EQ(image.width(), 360) << n << " is larger than its thumbnail";
+  EXPECT_EQ(images.size(), 12u);
+  ExpectAllDiffer(images);
   // The hints, the tasks and the result texts open nothing.
   for (const char* n : {"nap1a1b", "nap1a2", "res1a2", "Image1", "resu1a2", "resu1f2"}) {
     EXPECT_FALSE(C(n)->OnClick()) << n;
@@ -116,15 +107,9 @@ TEST_F(CElemMocninnaTest, TheSlotSurvivesReopeningAndShowingTheMainWindowZeroesI
   PickTab(1);
   EXPECT_EQ(ExerciseTabIndex[kSlot], 1);
   EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
-  Open(kRow - 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 1) << "reopened on the remembered tab";
+  ExpectReopensOn(kRow, kRow - 1, 1);
   EXPECT_FALSE(Shown("res1a1")) << "a fresh page";
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[kSlot], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, kSlot);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -64,16 +64,11 @@ TEST_F(CElemParamTest, FourTabsWithTheirCaptionsStatementsAndNotes) {
 }
 
 TEST_F(CElemParamTest, EveryButtonShowsItsPiecesClickByClick) {
-  struct Case {
-    std::string button;
-    std::vector<std::set<std::string>> clicks;
-    int disabledAfter;  // 0: stays enabled
-  };
-  std::vector<Case> cases = {
+  std::vector<HintButton> cases = {
       {"btn10", {{"nap101"}}, 1}, {"btn1ar", {{"res1a"}, {}}, 0}, {"btn1br", {{"res1b"}, {}}, 0}};
   for (const char* x : {"a", "b"}) {
     const std::string n = std::string("nap1") + x;
-    Case c{std::string("btn1") + x, {{n}}, 6};
+    HintButton c{std::string("btn1") + x, {{n}}, 6};
     for (int col = 1; col <= 5; ++col) {
       const std::string p = n + std::to_string(col);
       c.clicks.push_back({p + "a", p + "b", p + "c"});
@@ -87,28 +82,8 @@ TEST_F(CElemParamTest, EveryButtonShowsItsPiecesClickByClick) {
     }
   }
   Open(kRow);
-  const std::set<std::string> atStart = Visible();
-  std::set<std::string> shown;
-  for (const Case& c : cases) {
-    EXPECT_EQ(C(c.button)->OnClick().Name(), c.button + "Click");
-    for (size_t k = 0; k < c.clicks.size(); ++k) {
-      ASSERT_TRUE(C(c.button)->Enabled()) << c.button << " click " << k + 1;
-      const std::set<std::string> before = Visible();
-      Click(c.button);
-      const std::set<std::string> after = Visible();
-      std::set<std::string> added;
-      for (const std::string& n : after) {
-        if (!before.count(n)) added.insert(n);
-      }
-      EXPECT_EQ(added, c.clicks[k]) << c.button << " click " << k + 1;
-      EXPECT_EQ(after.size(), before.size() + added.size()) << "nothing is hidden";
-      EXPECT_EQ(C(c.button)->Enabled(), c.disabledAfter == 0 || int(k) + 1 < c.disabledAfter)
-          << c.button << " click " << k + 1;
-      shown.insert(c.clicks[k].begin(), c.clicks[k].end());
-    }
-  }
+  const std::set<std::string> shown = PlayButtons(cases);
   EXPECT_EQ(shown.size(), 3u + 2 * 16 + 30);
-  for (const std::string& n : shown) EXPECT_FALSE(atStart.count(n)) << n << " starts hidden";
   // The captions that are memos and what they say.
   struct Memo {
     const char *name, *text;
@@ -117,7 +92,7 @@ TEST_F(CElemParamTest, EveryButtonShowsItsPiecesClickByClick) {
                         Memo{"nap1a5c", "posun o 2 dolů"}, Memo{"nap1b1c", "elementární funkce"},
                         Memo{"nap1b5c", "posun o 1 nahoru"}}) {
     ASSERT_NE(dynamic_cast<TMemo*>(C(m.name)), nullptr) << m.name;
-    EXPECT_EQ(Get<TMemo>(m.name)->Lines().Lines(), std::vector<std::string>{m.text}) << m.name;
+    EXPECT_EQ(MemoLines(m.name), std::vector<std::string>{m.text}) << m.name;
   }
   for (const char* p : {"nap1a2c", "nap1a4c", "nap1b2c", "nap1b3c", "nap1b4c"}) {
     EXPECT_NE(dynamic_cast<TImage*>(C(p)), nullptr) << p;
@@ -126,10 +101,7 @@ TEST_F(CElemParamTest, EveryButtonShowsItsPiecesClickByClick) {
 }
 
 TEST_F(CElemParamTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    std::string control, reveal, picture;
-  };
-  std::vector<Case> cases;
+  std::vector<ClickablePicture> cases;
   for (const char* x : {"a", "b"}) {
     for (int col = 1; col <= 5; ++col) {
       cases.push_back({std::string("nap1") + x + std::to_string(col) + "a", std::string("btn1") + x,
@@ -146,24 +118,10 @@ TEST_F(CElemParamTest, EveryClickablePictureOpensItsEnlargedPicture) {
     }
   }
   Open(kRow);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    while (!Shown(c.control)) Click(c.reveal);
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint);
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture));
-  }
-  std::set<std::string> names;
-  for (const Case& c : cases) names.insert(c.picture);
-  ASSERT_EQ(names.size(), 42u);
-  std::vector<QImage> images;
-  for (const std::string& n : names) {
-    TPicture f;
-    f.LoadFromFile(kFolder + n + "_big.jpg");
-    EXPECT_GE(f.Image().width(), 400) << n;
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << n;
-    images.push_back(f.Image());
-  }
+  OpensEnlarged(kFolder, cases);
+  const std::map<std::string, QImage> files = EnlargedFiles(kFolder, cases, 400);
+  ASSERT_EQ(files.size(), 42u);
+  ExpectAllDiffer(files);
   // The result covers the fifth graph: a click at that place opens "p1a6".
   TControl* res = C("res1a");
   TControl* fifth = C("nap1a5a");
@@ -193,9 +151,7 @@ TEST_F(CElemParamTest, TheTitleRestartsTheHintsAndActivationDoesNothing) {
   EXPECT_EQ(ExerciseTabIndex[kSlot], 2);
   ClickTitle();
   EXPECT_EQ(Tabs()->ActivePageIndex(), 2);
-  Open(kRow + 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 2) << "created on the remembered tab";
+  ExpectReopensOn(kRow, kRow + 1, 2);
   EXPECT_FALSE(Shown("nap1a")) << "a fresh page";
   // Hidden and shown again while the page stays open: the title selects the first tab.
   frmMain->Schovat1Click(nullptr);

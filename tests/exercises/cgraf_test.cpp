@@ -32,40 +32,22 @@ class CGrafTest : public ExerciseTest {
 };
 
 TEST_F(CGrafTest, EveryClickablePictureOpensItsEnlargedPicture) {
-  struct Case {
-    const char* control;
-    const char* pencil;  // the button that shows it first, if it starts hidden
-    const char* picture;
-  };
-  const Case cases[] = {
-      {"u01a", nullptr, "u01a"},      {"u01b", nullptr, "u01b"},
-      {"Image3", nullptr, "u01c"},    {"Image5", nullptr, "u01d"},
-      {"Image4", nullptr, "u01e"},    {"Image6", nullptr, "u01f"},
-      {"Image7", nullptr, "u01g"},    {"Image8", nullptr, "u01h"},
+  const std::vector<ClickablePicture> cases = {
+      {"u01a", "", "u01a"},           {"u01b", "", "u01b"},
+      {"Image3", "", "u01c"},         {"Image5", "", "u01d"},
+      {"Image4", "", "u01e"},         {"Image6", "", "u01f"},
+      {"Image7", "", "u01g"},         {"Image8", "", "u01h"},
       {"u01ar", "btnu1a", "u01ar"},   {"u01br", "btnu1b", "u01br"},
       {"resu1c1", "btnu1c", "u01cr"}, {"resu1d1", "btnu1d", "u01dr"},
       {"resu1e1", "btnu1e", "u01er"}, {"resu1f1", "btnu1f", "u01fr"},
       {"resu1g1", "btnu1g", "u01gr"}, {"resu1h1", "btnu1h", "u01hr"},
   };
   Open(32);
-  std::set<std::string> pictures;
-  for (const Case& c : cases) {
-    if (c.pencil) Click(c.pencil);
-    ASSERT_TRUE(C(c.control)->Visible()) << c.control;
-    EXPECT_EQ(C(c.control)->Cursor(), crHandPoint) << c.control;
-    Click(c.control);
-    EXPECT_TRUE(Magnifies(c.picture)) << c.control;
-    pictures.insert(c.picture);
-  }
+  OpensEnlarged(kFolder, cases);
   EXPECT_TRUE(boxes.empty());
   // Sixteen pictures of their own: no two files show the same.
-  std::vector<QImage> images;
-  for (const std::string& p : pictures) {
-    TPicture f;
-    f.LoadFromFile(kFolder + p + "_big.jpg");
-    for (const QImage& other : images) EXPECT_NE(f.Image(), other) << p;
-    images.push_back(f.Image());
-  }
+  const std::map<std::string, QImage> images = EnlargedFiles(kFolder, cases, 1);
+  ExpectAllDiffer(images);
   EXPECT_EQ(images.size(), 16u);
 }
 

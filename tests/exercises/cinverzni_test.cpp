@@ -252,7 +252,7 @@ TEST_F(CInverzniTest, EveryClickablePictureOpensItsEnlargedPicture) {
   for (const HintButton& c : HintButtons()) {
     if (c.disabledAfter == 0) Click(c.button);  // every result shown
   }
-  std::vector<QImage> images;
+  std::vector<ClickablePicture> pictures;
   for (const auto& [control, picture] : opens) {
     SCOPED_TRACE(control);
     EXPECT_TRUE(C(control)->Visible());
@@ -261,12 +261,12 @@ TEST_F(CInverzniTest, EveryClickablePictureOpensItsEnlargedPicture) {
     Dispatch([] { HideEnlargedPicture(); });
     Click(control);
     EXPECT_TRUE(Magnifies(kFolder, picture));
-    TPicture file;
-    file.LoadFromFile(kFolder + picture + "_big.jpg");
-    EXPECT_GE(file.Image().width(), 300) << "larger than the small picture";
-    for (const QImage& other : images) EXPECT_NE(file.Image(), other) << picture;
-    images.push_back(file.Image());
+    pictures.push_back({control, "", picture});
   }
+  // Each larger than the small picture, every control its own.
+  const std::map<std::string, QImage> files = EnlargedFiles(kFolder, pictures, 300);
+  EXPECT_EQ(files.size(), opens.size());
+  ExpectAllDiffer(files);
   // Nothing else of the page reacts to a click but the buttons.
   for (int i = 0; i < Page()->ComponentCount(); ++i) {
     auto* c = dynamic_cast<TControl*>(Page()->Components(i));
@@ -285,18 +285,12 @@ TEST_F(CInverzniTest, TheSlotOfThePageSurvivesReopeningAndShowingTheMainWindowZe
   PickTab(3);
   EXPECT_EQ(ExerciseTabIndex[3], 3);
   EXPECT_FALSE(frm_lupa->Visible()) << "picking a tab hides the magnifier";
-  Open(kRow + 1);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 3) << "reopened on the remembered tab";
+  ExpectReopensOn(kRow, kRow + 1, 3);
   EXPECT_FALSE(C("resu1a1")->Visible()) << "a fresh page";
   PickTab(4);
   Page()->Activate();  // back from the magnifier: the slot's tab again
   EXPECT_EQ(Tabs()->ActivePageIndex(), 4);
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[3], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, 3);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -31,12 +31,6 @@ class CVperiodaTest : public ExerciseTest {
     ExerciseTest::SetUp();
     Open(kRow);
   }
-  std::vector<std::string> Lines(const std::string& memo) const {
-    std::vector<std::string> out;
-    auto* m = Get<TMemo>(memo);
-    for (int i = 0; i < m->Lines().Count(); ++i) out.push_back(m->Lines()[i]);
-    return out;
-  }
   // A click of the user on the middle of `control`'s place on the active tab: the topmost
   // visible control there takes it.
   void ClickOn(const std::string& control) {
@@ -119,19 +113,20 @@ TEST_F(CVperiodaTest, EveryButtonShowsItsPiecesClickByClick) {
 }
 
 TEST_F(CVperiodaTest, TheAnswersOfEveryItem) {
-  EXPECT_EQ(Lines("res1a"), (std::vector<std::string>{"je periodická ", "s periodou 4"}));
-  EXPECT_EQ(Lines("res1b"), std::vector<std::string>{"není periodická"});
-  EXPECT_EQ(Lines("nap1b1"), std::vector<std::string>{"Graf je opět tvořen z opakujících se "
-                                                      "částí, přesto nejde o periodickou funkci."});
+  EXPECT_EQ(MemoLines("res1a"), (std::vector<std::string>{"je periodická ", "s periodou 4"}));
+  EXPECT_EQ(MemoLines("res1b"), std::vector<std::string>{"není periodická"});
+  EXPECT_EQ(MemoLines("nap1b1"),
+            std::vector<std::string>{"Graf je opět tvořen z opakujících se "
+                                     "částí, přesto nejde o periodickou funkci."});
   const std::pair<const char*, int> periods[] = {{"a", 6}, {"c", 2}, {"e", 4}, {"f", 3},
                                                  {"g", 3}, {"h", 8}, {"j", 6}};
   for (const auto& [x, p] : periods) {
-    EXPECT_EQ(Lines(std::string("resu1") + x + "2"),
+    EXPECT_EQ(MemoLines(std::string("resu1") + x + "2"),
               (std::vector<std::string>{"ano, ", "nejmenší perioda je rovna " + std::to_string(p)}))
         << x;
   }
   for (const char* x : {"b", "d", "i"}) {
-    EXPECT_EQ(Lines(std::string("resu1") + x), std::vector<std::string>{"ne"}) << x;
+    EXPECT_EQ(MemoLines(std::string("resu1") + x), std::vector<std::string>{"ne"}) << x;
   }
 }
 
@@ -188,11 +183,7 @@ TEST_F(CVperiodaTest, ReopeningRestartsTheHintsOnTheTabOfSlotTwo) {
   EXPECT_EQ(Tabs()->ActivePageIndex(), 1) << "reopened on the remembered tab";
   EXPECT_EQ(Visible(), fresh);
   EXPECT_TRUE(C("btn10")->Enabled());
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[2], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, 2);
 }
 
 }  // namespace

@@ -24,13 +24,6 @@ class CVsudostTest : public ExerciseTest {
     ExerciseTest::SetUp();
     Open(kRow);
   }
-  // What a click on `button` newly shows (and checks that it hides nothing).
-  std::vector<std::string> Lines(const std::string& memo) const {
-    std::vector<std::string> out;
-    auto* m = Get<TMemo>(memo);
-    for (int i = 0; i < m->Lines().Count(); ++i) out.push_back(m->Lines()[i]);
-    return out;
-  }
 };
 
 TEST_F(CVsudostTest, FourTabsWithTheirKindsAndStatements) {
@@ -147,7 +140,7 @@ TEST_F(CVsudostTest, TheVerdictsOfEveryItem) {
   };
   for (int k = 0; k < 8; ++k) {
     const std::string x(1, static_cast<char>('a' + k));
-    EXPECT_EQ(Lines("resu1" + x + "2"), graphs[k]) << x;
+    EXPECT_EQ(MemoLines("resu1" + x + "2"), graphs[k]) << x;
   }
   // Tabs 1 and 2: the worked results and the memos of the hints.
   const std::pair<const char*, std::vector<std::string>> memos[] = {
@@ -163,7 +156,7 @@ TEST_F(CVsudostTest, TheVerdictsOfEveryItem) {
       {"nap2a3", {"Můžeme upravit výraz a určit sudost či lichost ", "zadané funkce."}},
       {"nap2c2a", {"Sinus je funkce lichá, kosinus sudá, proto"}},
   };
-  for (const auto& [memo, lines] : memos) EXPECT_EQ(Lines(memo), lines) << memo;
+  for (const auto& [memo, lines] : memos) EXPECT_EQ(MemoLines(memo), lines) << memo;
   // Tab 3: labels.
   const char* formulas[] = {"ani sudá, ani lichá",
                             "ani sudá, ani lichá",
@@ -233,11 +226,7 @@ TEST_F(CVsudostTest, ReopeningRestartsTheHintsOnTheRememberedTab) {
   EXPECT_TRUE(C("btn20")->Enabled());
   EXPECT_EQ(ShownBy("btn2c"), std::set<std::string>{"nap2c1a"});
   // The main window hidden and shown again zeroes the slot.
-  frmMain->Schovat1Click(nullptr);
-  RestoreFromTaskbar();
-  EXPECT_EQ(ExerciseTabIndex[1], 0);
-  Open(kRow);
-  EXPECT_EQ(Tabs()->ActivePageIndex(), 0);
+  ExpectRestoreForgetsTab(kRow, 1);
 }
 
 TEST_F(CVsudostTest, TheSlotSharedWithTheOverviewPage) {
