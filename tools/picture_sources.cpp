@@ -20,13 +20,14 @@ namespace {
 // of the tables inside it, and it does not change what is drawn.
 const QString kFormulaMark = QStringLiteral("zalmira-formula-");
 
-QString Fraction(const QString& num, const QString& den) {
+// A stacked fraction; its rule has the colour of the text around it.
+QString Fraction(const QString& num, const QString& den, const QString& colour) {
   return QStringLiteral(
              "<table cellspacing=\"0\" cellpadding=\"0\" style=\"border-collapse: collapse\">"
-             "<tr><td align=\"center\" style=\"border-bottom: 1px solid black; padding: 0px 3px "
+             "<tr><td align=\"center\" style=\"border-bottom: 1px solid %3; padding: 0px 3px "
              "1px 3px\">%1</td></tr><tr><td align=\"center\" style=\"padding: 1px 3px 0px "
              "3px\">%2</td></tr></table>")
-      .arg(num, den);
+      .arg(num, den, colour);
 }
 
 QString Sqrt(const QString& radicand) {
@@ -57,6 +58,16 @@ class Expander {
     QString out;
     for (int i = 0; i < s.size();) {
       int end = 0;
+      if (s[i] == '<') {
+        const int close = s.indexOf('>', i);
+        if (close > i) {
+          const QString tag = s.mid(i, close - i + 1);
+          Track(tag);
+          out += tag;
+          i = close + 1;
+          continue;
+        }
+      }
       if (s.mid(i, 3) == QLatin1String("\\f{")) {
         QString content = Braced(s, i + 2, end);
         if (!content.isNull()) {
@@ -79,7 +90,7 @@ class Expander {
         QString num = Braced(s, i + 5, end);
         QString den = num.isNull() ? QString() : Braced(s, end, e2);
         if (!den.isNull()) {
-          out += Fraction(Expand(num), Expand(den));
+          out += Fraction(Expand(num), Expand(den), colours_.back());
           i = e2;
           continue;
         }
@@ -98,6 +109,25 @@ class Expander {
   }
 
  private:
+  // The colour of the text at each open element, from the `color` of its style.
+  void Track(const QString& tag) {
+    static const QRegularExpression name(QStringLiteral("^<\\s*(/?)\\s*([A-Za-z0-9]+)"));
+    static const QRegularExpression colour(QStringLiteral("(?:^|[;\"\\s])color\\s*:\\s*([^;\"]+)"));
+    const auto m = name.match(tag);
+    if (!m.hasMatch()) return;
+    const QString element = m.captured(2).toLower();
+    if (element == QLatin1String("br") || element == QLatin1String("img") ||
+        element == QLatin1String("hr") || tag.endsWith(QLatin1String("/>"))) {
+      return;
+    }
+    if (!m.captured(1).isEmpty()) {
+      if (colours_.size() > 1) colours_.pop_back();
+      return;
+    }
+    const auto c = colour.match(tag);
+    colours_.push_back(c.hasMatch() ? c.captured(1).trimmed() : colours_.back());
+  }
+
   QString Marked(const QString& html) {
     return QStringLiteral("<span title=\"") + kFormulaMark + QString::number(++formulas_) +
            QStringLiteral("\">") + html + QStringLiteral("</span>");
@@ -154,7 +184,7 @@ class Expander {
           flush();
           out += QStringLiteral("<td valign=\"middle\">") +
                  Fraction(math ? Math(num, false) : Expand(num),
-                          math ? Math(den, false) : Expand(den)) +
+                          math ? Math(den, false) : Expand(den), colours_.back()) +
                  QStringLiteral("</td>");
           afterFraction = true;
           i = e2;
@@ -168,6 +198,7 @@ class Expander {
   }
 
   int formulas_ = 0;
+  std::vector<QString> colours_{QStringLiteral("black")};
 };
 
 // The first formula that the layout broke across lines, or an empty string.

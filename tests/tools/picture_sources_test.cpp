@@ -158,6 +158,39 @@ TEST(RenderSource, AFractionKeepsItsSpaceFromAnOperatorOrANameBesideIt) {
   }
 }
 
+TEST(RenderSource, AFractionsRuleHasTheColourOfItsText) {
+  const struct {
+    const char* source;
+    QColor colour;
+  } cases[] = {
+      {"<div style=\"font-size: 20px; color: #c00000\">\\m{\\frac{1}{x}}</div>",
+       QColor(0xc0, 0, 0)},
+      {"<div style=\"color: #000080\"><p>\\f{y = \\frac{a}{b}}</p></div>", QColor(0, 0, 0x80)},
+      {"<div style=\"color: #c00000\"><span>a</span></div>\\frac{1}{2}", QColor(0, 0, 0)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    RenderResult r = Html(c.source, 200, 80);
+    ASSERT_EQ(r.error, "");
+    // The rule: the longest horizontal run of ink.
+    int bestRow = -1, bestStart = 0, bestLength = 0;
+    for (int y = 0; y < r.image.height(); ++y) {
+      for (int x = 0, start = 0; x <= r.image.width(); ++x) {
+        const bool ink = x < r.image.width() && qGray(r.image.pixel(x, y)) < 200;
+        if (!ink) {
+          if (x - start > bestLength) bestRow = y, bestStart = start, bestLength = x - start;
+          start = x + 1;
+        }
+      }
+    }
+    ASSERT_GE(bestLength, 8);
+    const QColor rule(r.image.pixel(bestStart + bestLength / 2, bestRow));
+    EXPECT_LE(std::abs(rule.red() - c.colour.red()), 40) << rule.name().toStdString();
+    EXPECT_LE(std::abs(rule.green() - c.colour.green()), 40) << rule.name().toStdString();
+    EXPECT_LE(std::abs(rule.blue() - c.colour.blue()), 40) << rule.name().toStdString();
+  }
+}
+
 TEST(RenderSource, TheLastLineStandsAsFarFromTheOthersAsTheyDo) {
   // The line break after the closing tag once gave the last line the height of the default
   // font.
