@@ -497,7 +497,14 @@ class Graph {
       if (l.size() < 2) throw Fail{"plot needs an expression"};
       Options o = ReadOptions(l, 2, s.scale);
       QPen pen = Pen(o, "red", 2);
-      QPainterPath path = Plot(l[1], o);
+      bool seen = false;
+      QPainterPath path = Plot(l[1], o, seen);
+      // A curve that never shows is a fault of its formula or its view, not an empty picture.
+      if (!seen) {
+        throw Fail{"the plot " + l[1].toStdString() +
+                   " draws nothing in the view (the expression is undefined there or its values "
+                   "lie outside)"};
+      }
       p.setPen(pen);
       p.setBrush(Qt::NoBrush);
       p.drawPath(path);
@@ -788,7 +795,8 @@ class Graph {
     return pen;
   }
 
-  QPainterPath Plot(const QString& expr, const Options& o) const {
+  // `seen`: whether any of the curve lies in the view.
+  QPainterPath Plot(const QString& expr, const Options& o, bool& seen) const {
     TokenList list;
     if (!ParseExpression(expr.toStdString(), list))
       throw Fail{"no expression " + expr.toStdString()};
@@ -802,6 +810,7 @@ class Graph {
     SignRing ring;
     InitRing(ring);
     bool first = true, penDown = false;
+    double last = 0;
     for (int i = 0; i <= n; ++i) {
       double x = a + (b - a) * i / n;
       bool defined = true, jump = false;
@@ -815,9 +824,13 @@ class Graph {
       QPointF pt(PX(x), PY(y));
       if (penDown && !jump) {
         path.lineTo(pt);
+        // A steep piece may cross the view between two samples.
+        seen = seen || (std::min(last, y) <= y1_ && std::max(last, y) >= y0_);
       } else {
         path.moveTo(pt);
       }
+      seen = seen || (y0_ <= y && y <= y1_);
+      last = y;
       penDown = true;
     }
     return path;

@@ -458,6 +458,37 @@ TEST(GraphSource, AxisLabelsTakeTheirSizeAndKeepOffTitleBands) {
   EXPECT_GT(DarkPixels(r.image, 0, 90), 0) << "the other numbers";
 }
 
+TEST(GraphSource, APlotThatDrawsNothingInTheViewFails) {
+  const std::map<std::string, QByteArray> files = {
+      {"layouts/X/a.graph", "view 1 2 1 2\nplot -x\n"},
+  };
+  const struct {
+    const char* text;
+    const char* error;  // empty: fine
+  } cases[] = {
+      // The engine takes no quotient for a base: undefined everywhere.
+      {"view 0 4 -4 4\nplot log(1/2;x) color red\n",
+       "line 2: the plot log(1/2;x) draws nothing in the view (the expression is undefined there "
+       "or its values lie outside)"},
+      {"view -4 -1 -4 4\nplot log(x)\n",
+       "line 2: the plot log(x) draws nothing in the view (the expression is undefined there or "
+       "its values lie outside)"},
+      {"view -4 4 -4 4\nplot x^2+5\n",
+       "line 2: the plot x^2+5 draws nothing in the view (the expression is undefined there or "
+       "its values lie outside)"},
+      {"plot x from 6 to 8\n",
+       "line 1: the plot x draws nothing in the view (the expression is undefined there or its "
+       "values lie outside)"},
+      {"use layouts/X/a.graph\n",
+       "layouts/X/a.graph line 2: the plot -x draws nothing in the view (the expression is "
+       "undefined there or its values lie outside)"},
+      {"view -4 -1 -4 4\nplot log(x+5)\n", ""},  // defined on a part of the view
+      {"view 0 1 0 1\nplot 1000x-501\n", ""},    // crosses the view only between two samples
+      {"view -4 4 -4 4\nplot tg(x)\n", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Graph(c.text, 0, files).error, c.error) << c.text;
+}
+
 TEST(GraphSource, ASteadySourceKeepsItsAutomaticLabelsInPlaceFromStageToStage) {
   // Stage 2 draws a line where the unit of the x axis stands in stage 1.
   for (bool steady : {false, true}) {
