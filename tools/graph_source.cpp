@@ -641,6 +641,7 @@ class Graph {
       for (double v : xs) {
         // None at the origin, nor at the picture's edge, where it would stand beside its tick.
         if (std::abs(v) < 1e-9 || PX(v) < 2 || PX(v) > w_ - 2) continue;
+        if (Hidden(QPointF(std::floor(PX(v)) + 0.5, AxisY()))) continue;
         SetText t = Set(TickText(v, sx), pixels, false, false);
         const double x = PX(v) - t.advance / 2;
         // Beside the tick on either side, then farther off the axis, then along it.
@@ -655,6 +656,7 @@ class Graph {
     if (x0_ <= 0 && 0 <= x1_) {
       for (double v : ys) {
         if (std::abs(v) < 1e-9 || PY(v) < 2 || PY(v) > h_ - 2) continue;
+        if (Hidden(QPointF(AxisX(), std::floor(PY(v)) + 0.5))) continue;
         SetText t = Set(TickText(v, sy), pixels, false, false);
         const double y = PY(v) - t.ink.center().y();
         const double left = AxisX() - gap - t.ink.right(), right = AxisX() + gap - t.ink.left();
@@ -719,6 +721,14 @@ class Graph {
         throw Fail{"unknown option " + l[i].toStdString()};
       }
     }
+  }
+
+  // Whether a title band hides this point of an axis (a tick): its number would name nothing.
+  bool Hidden(QPointF at) const {
+    for (const QRectF& r : fills_) {
+      if (r.contains(at)) return true;
+    }
+    return false;
   }
 
   double AxisY() const { return std::floor(PY(0)) + 0.5; }

@@ -458,6 +458,41 @@ TEST(GraphSource, AxisLabelsTakeTheirSizeAndKeepOffTitleBands) {
   EXPECT_GT(DarkPixels(r.image, 0, 90), 0) << "the other numbers";
 }
 
+TEST(GraphSource, ATickHiddenByABandHasNoNumber) {
+  // 120 × 120 pixels over −4..4: 1 lies at row 45 and at column 75; a band 3 pixels wide
+  // hides its tick on one axis.
+  const struct {
+    const char* band;
+    QRect empty;  // no ink here, off the tick marks: the number stands neither beside the band
+                  // nor on it
+    QRect other;  // the number 2 of the same axis
+  } cases[] = {
+      {"fill -4 0,9 4 1,1", QRect(0, 36, 57, 21), QRect(0, 24, 57, 12)},
+      {"fill -4 0,9 4 1,1", QRect(64, 36, 56, 21), QRect(0, 24, 57, 12)},
+      {"fill 0,9 -4 1,1 4", QRect(64, 64, 22, 56), QRect(84, 64, 12, 56)},
+      {"fill 0,9 -4 1,1 4", QRect(64, 0, 22, 56), QRect(84, 64, 12, 56)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.band);
+    RenderRequest g;
+    g.kind = SourceKind::Graph;
+    g.width = g.height = 120;
+    g.text = QByteArray("view -4 4 -4 4\ngrid off\nticks 1 size 11\n") + c.band + "\n";
+    const RenderResult r = RenderSource(g);
+    ASSERT_EQ(r.error, "");
+    auto ink = [&](const QRect& area) {
+      int n = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+          n += r.image.pixelColor(x, y).lightness() < 180;
+      }
+      return n;
+    };
+    EXPECT_EQ(ink(c.empty), 0);
+    EXPECT_GT(ink(c.other), 0);
+  }
+}
+
 TEST(GraphSource, APlotThatDrawsNothingInTheViewFails) {
   const std::map<std::string, QByteArray> files = {
       {"layouts/X/a.graph", "view 1 2 1 2\nplot -x\n"},
