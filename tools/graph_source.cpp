@@ -609,18 +609,28 @@ class Graph {
     std::vector<QRectF> taken = fills_;
     for (const Label& l : labels_) taken.push_back(l.Box());
     if (axisNames_) {
-      // "x" below the axis at its right end, else above; "y" right of the axis at its top,
-      // else left.
+      // "x" below the axis at its right end, else above; "y" right of the axis at the top of
+      // what the title bands leave of it, else left.
       SetText x = Set("x", LabelPixels(), true, false);
       SetText y = Set("y", LabelPixels(), true, false);
-      const double xLeft = w_ - x.ink.right() - 3, yTop = 3 - y.ink.top();
+      const double xLeft = w_ - x.ink.right() - 3;
       if (y0_ <= 0 && 0 <= y1_) {
         Place(p, "x", x,
               {{xLeft, AxisY() + 3 - x.ink.top()}, {xLeft, AxisY() - 3 - x.ink.bottom()}},
               Qt::black, taken);
       }
-      if (x0_ <= 0 && 0 <= x1_) {
-        Place(p, "y", y, {{AxisX() + 4 - y.ink.left(), yTop}, {AxisX() - 4 - y.ink.right(), yTop}},
+      const double axisTop = VisibleTopOfYAxis();
+      if (x0_ <= 0 && 0 <= x1_ && axisTop < h_) {
+        // Clear of a tick mark beside it (a name below a band often meets one).
+        const double yTop = axisTop + 3 - y.ink.top();
+        double off = 4;
+        for (double v : Multiples(tickY_, y0_, y1_)) {
+          const double at = std::floor(PY(v)) + 0.5;
+          if (std::abs(v) > 1e-9 && at >= yTop + y.ink.top() - 1 && at <= yTop + y.ink.bottom() + 1)
+            off = std::max(off, TickFont().pixelSize() / 4.0 + 2);
+        }
+        Place(p, "y", y,
+              {{AxisX() + off - y.ink.left(), yTop}, {AxisX() - off - y.ink.right(), yTop}},
               Qt::black, taken);
       }
     }
@@ -729,6 +739,23 @@ class Graph {
       if (r.contains(at)) return true;
     }
     return false;
+  }
+
+  // Where the y axis comes out from under the title bands that cover its top (bands laid one
+  // on another count as one); the picture's height when they cover all of it.
+  double VisibleTopOfYAxis() const {
+    double top = 0;
+    for (bool lower = true; lower;) {
+      lower = false;
+      for (const QRectF& r : fills_) {
+        if (r.left() <= AxisX() && AxisX() <= r.right() && r.top() <= top + 0.5 &&
+            r.bottom() > top) {
+          top = r.bottom();
+          lower = true;
+        }
+      }
+    }
+    return top;
   }
 
   double AxisY() const { return std::floor(PY(0)) + 0.5; }

@@ -34,7 +34,7 @@
 namespace {
 
 // Bumped whenever rendering changes, so that every picture is rendered again.
-constexpr const char* kRenderVersion = "zpicc-8";
+constexpr const char* kRenderVersion = "zpicc-9";
 
 struct Job {
   QString source;    // absolute path of the source

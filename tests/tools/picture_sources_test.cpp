@@ -458,6 +458,57 @@ TEST(GraphSource, AxisLabelsTakeTheirSizeAndKeepOffTitleBands) {
   EXPECT_GT(DarkPixels(r.image, 0, 90), 0) << "the other numbers";
 }
 
+// The first row with dark ink in the columns columnFrom to columnTo - 1, or -1.
+int FirstDarkRow(const QImage& image, int columnFrom, int columnTo) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = columnFrom; x < columnTo; ++x) {
+      if (image.pixelColor(x, y).lightness() < 180) return y;
+    }
+  }
+  return -1;
+}
+
+TEST(GraphSource, TheNameOfTheYAxisStandsBelowTheBandsThatCoverItsTop) {
+  // 120 × 120 pixels over −4..4: the y axis at column 60, y = 3 at row 15, y = 2 at row 30.
+  const struct {
+    const char* bands;
+    int top;  // of the visible axis; -1: the axis is hidden, no name
+  } cases[] = {
+      {"", 0},
+      {"fill -4 3 4 4 color white\n", 15},
+      {"fill -4 3 4 4 color white\nfill -4 2 4 3 color #f0f0c0\n", 30},  // one on another
+      {"fill 1 2 4 4 color white\n", 0},                                 // beside the axis
+      {"fill -4 -4 4 4 color white\n", -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bands);
+    RenderRequest g;
+    g.kind = SourceKind::Graph;
+    g.width = g.height = 120;
+    g.text = QByteArray("view -4 4 -4 4\ngrid off\nlabels axes size 14\n") + c.bands;
+    const RenderResult r = RenderSource(g);
+    ASSERT_EQ(r.error, "");
+    // Right of the axis, left of the band beside it.
+    const int row = FirstDarkRow(r.image, 62, 74);
+    if (c.top < 0) {
+      EXPECT_EQ(DarkPixels(r.image, 0, 120), 0);
+      continue;
+    }
+    EXPECT_GE(row, c.top + 1);
+    EXPECT_LE(row, c.top + 6);
+  }
+  // Below the band the name meets the tick mark of 2 (row 30, columns 57 to 63): two columns
+  // stay free between them.
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 120;
+  g.text = "view -4 4 -4 4\ngrid off\nlabels axes size 14\nticks y 1 size 12\nfill -4 2,2 4 4\n";
+  const RenderResult r = RenderSource(g);
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(FirstDarkRow(r.image.copy(64, 0, 2, 56), 0, 2), -1);
+  EXPECT_EQ(FirstDarkRow(r.image.copy(66, 0, 20, 56), 0, 20), 30) << "the name";
+}
+
 TEST(GraphSource, ATickHiddenByABandHasNoNumber) {
   // 120 × 120 pixels over −4..4: 1 lies at row 45 and at column 75; a band 3 pixels wide
   // hides its tick on one axis.
