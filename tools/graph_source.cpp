@@ -497,7 +497,14 @@ class Graph {
       if (l.size() < 2) throw Fail{"plot needs an expression"};
       Options o = ReadOptions(l, 2, s.scale);
       QPen pen = Pen(o, "red", 2);
-      QPainterPath path = Plot(l[1], o);
+      bool seen = false;
+      QPainterPath path = Plot(l[1], o, seen);
+      // A curve that never shows is a fault of its formula or its view, not an empty picture.
+      if (!seen) {
+        throw Fail{"the plot " + l[1].toStdString() +
+                   " draws nothing in the view (the expression is undefined there or its values "
+                   "lie outside)"};
+      }
       p.setPen(pen);
       p.setBrush(Qt::NoBrush);
       p.drawPath(path);
@@ -602,18 +609,28 @@ class Graph {
     std::vector<QRectF> taken = fills_;
     for (const Label& l : labels_) taken.push_back(l.Box());
     if (axisNames_) {
-      // "x" below the axis at its right end, else above; "y" right of the axis at its top,
-      // else left.
+      // "x" below the axis at its right end, else above; "y" right of the axis at the top of
+      // what the title bands leave of it, else left.
       SetText x = Set("x", LabelPixels(), true, false);
       SetText y = Set("y", LabelPixels(), true, false);
-      const double xLeft = w_ - x.ink.right() - 3, yTop = 3 - y.ink.top();
+      const double xLeft = w_ - x.ink.right() - 3;
       if (y0_ <= 0 && 0 <= y1_) {
         Place(p, "x", x,
               {{xLeft, AxisY() + 3 - x.ink.top()}, {xLeft, AxisY() - 3 - x.ink.bottom()}},
               Qt::black, taken);
       }
-      if (x0_ <= 0 && 0 <= x1_) {
-        Place(p, "y", y, {{AxisX() + 4 - y.ink.left(), yTop}, {AxisX() - 4 - y.ink.right(), yTop}},
+      const double axisTop = VisibleTopOfYAxis();
+      if (x0_ <= 0 && 0 <= x1_ && axisTop < h_) {
+        // Clear of a tick mark beside it (a name below a band often meets one).
+        const double yTop = axisTop + 3 - y.ink.top();
+        double off = 4;
+        for (double v : Multiples(tickY_, y0_, y1_)) {
+          const double at = std::floor(PY(v)) + 0.5;
+          if (std::abs(v) > 1e-9 && at >= yTop + y.ink.top() - 1 && at <= yTop + y.ink.bottom() + 1)
+            off = std::max(off, TickFont().pixelSize() / 4.0 + 2);
+        }
+        Place(p, "y", y,
+              {{AxisX() + off - y.ink.left(), yTop}, {AxisX() - off - y.ink.right(), yTop}},
               Qt::black, taken);
       }
     }
@@ -634,6 +651,7 @@ class Graph {
       for (double v : xs) {
         // None at the origin, nor at the picture's edge, where it would stand beside its tick.
         if (std::abs(v) < 1e-9 || PX(v) < 2 || PX(v) > w_ - 2) continue;
+        if (Hidden(QPointF(std::floor(PX(v)) + 0.5, AxisY()))) continue;
         SetText t = Set(TickText(v, sx), pixels, false, false);
         const double x = PX(v) - t.advance / 2;
         // Beside the tick on either side, then farther off the axis, then along it.
@@ -648,6 +666,7 @@ class Graph {
     if (x0_ <= 0 && 0 <= x1_) {
       for (double v : ys) {
         if (std::abs(v) < 1e-9 || PY(v) < 2 || PY(v) > h_ - 2) continue;
+        if (Hidden(QPointF(AxisX(), std::floor(PY(v)) + 0.5))) continue;
         SetText t = Set(TickText(v, sy), pixels, false, false);
         const double y = PY(v) - t.ink.center().y();
         const double left = AxisX() - gap - t.ink.right(), right = AxisX() + gap - t.ink.left();
@@ -712,6 +731,31 @@ class Graph {
         throw Fail{"unknown option " + l[i].toStdString()};
       }
     }
+  }
+
+  // Whether a title band hides this point of an axis (a tick): its number would name nothing.
+  bool Hidden(QPointF at) const {
+    for (const QRectF& r : fills_) {
+      if (r.contains(at)) return true;
+    }
+    return false;
+  }
+
+  // Where the y axis comes out from under the title bands that cover its top (bands laid one
+  // on another count as one); the picture's height when they cover all of it.
+  double VisibleTopOfYAxis() const {
+    double top = 0;
+    for (bool lower = true; lower;) {
+      lower = false;
+      for (const QRectF& r : fills_) {
+        if (r.left() <= AxisX() && AxisX() <= r.right() && r.top() <= top + 0.5 &&
+            r.bottom() > top) {
+          top = r.bottom();
+          lower = true;
+        }
+      }
+    }
+    return top;
   }
 
   double AxisY() const { return std::floor(PY(0)) + 0.5; }
@@ -788,7 +832,8 @@ class Graph {
     return pen;
   }
 
-  QPainterPath Plot(const QString& expr, const Options& o) const {
+  // `seen`: whether any of the curve lies in the view.
+  QPainterPath Plot(const QString& expr, const Options& o, bool& seen) const {
     TokenList list;
     if (!ParseExpression(expr.toStdString(), list))
       throw Fail{"no expression " + expr.toStdString()};
@@ -802,6 +847,7 @@ class Graph {
     SignRing ring;
     InitRing(ring);
     bool first = true, penDown = false;
+    double last = 0;
     for (int i = 0; i <= n; ++i) {
       double x = a + (b - a) * i / n;
       bool defined = true, jump = false;
@@ -815,9 +861,13 @@ class Graph {
       QPointF pt(PX(x), PY(y));
       if (penDown && !jump) {
         path.lineTo(pt);
+        // A steep piece may cross the view between two samples.
+        seen = seen || (std::min(last, y) <= y1_ && std::max(last, y) >= y0_);
       } else {
         path.moveTo(pt);
       }
+      seen = seen || (y0_ <= y && y <= y1_);
+      last = y;
       penDown = true;
     }
     return path;

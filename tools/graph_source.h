@@ -26,7 +26,8 @@
 //
 // Expressions are those of the book (decimal comma or point). A plot breaks where the function
 // is undefined, where a denominator changes its sign between samples and far outside the view.
-// A text label whose box crosses a curve, a line or a point is a fault (`overlap` allows it).
+// A text label whose box crosses a curve, a line or a point is a fault (`overlap` allows it), and
+// so is a plot that draws nothing in the view.
 #pragma once
 
 #include <QByteArray>

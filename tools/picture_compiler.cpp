@@ -34,7 +34,7 @@
 namespace {
 
 // Bumped whenever rendering changes, so that every picture is rendered again.
-constexpr const char* kRenderVersion = "zpicc-7";
+constexpr const char* kRenderVersion = "zpicc-10";
 
 struct Job {
   QString source;    // absolute path of the source

@@ -491,6 +491,123 @@ TEST(GraphSource, AxisLabelsTakeTheirSizeAndKeepOffTitleBands) {
   EXPECT_GT(DarkPixels(r.image, 0, 90), 0) << "the other numbers";
 }
 
+// The first row with dark ink in the columns columnFrom to columnTo - 1, or -1.
+int FirstDarkRow(const QImage& image, int columnFrom, int columnTo) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = columnFrom; x < columnTo; ++x) {
+      if (image.pixelColor(x, y).lightness() < 180) return y;
+    }
+  }
+  return -1;
+}
+
+TEST(GraphSource, TheNameOfTheYAxisStandsBelowTheBandsThatCoverItsTop) {
+  // 120 × 120 pixels over −4..4: the y axis at column 60, y = 3 at row 15, y = 2 at row 30.
+  const struct {
+    const char* bands;
+    int top;  // of the visible axis; -1: the axis is hidden, no name
+  } cases[] = {
+      {"", 0},
+      {"fill -4 3 4 4 color white\n", 15},
+      {"fill -4 3 4 4 color white\nfill -4 2 4 3 color #f0f0c0\n", 30},  // one on another
+      {"fill 1 2 4 4 color white\n", 0},                                 // beside the axis
+      {"fill -4 -4 4 4 color white\n", -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bands);
+    RenderRequest g;
+    g.kind = SourceKind::Graph;
+    g.width = g.height = 120;
+    g.text = QByteArray("view -4 4 -4 4\ngrid off\nlabels axes size 14\n") + c.bands;
+    const RenderResult r = RenderSource(g);
+    ASSERT_EQ(r.error, "");
+    // Right of the axis, left of the band beside it.
+    const int row = FirstDarkRow(r.image, 62, 74);
+    if (c.top < 0) {
+      EXPECT_EQ(DarkPixels(r.image, 0, 120), 0);
+      continue;
+    }
+    EXPECT_GE(row, c.top + 1);
+    EXPECT_LE(row, c.top + 6);
+  }
+  // Below the band the name meets the tick mark of 2 (row 30, columns 57 to 63): two columns
+  // stay free between them.
+  RenderRequest g;
+  g.kind = SourceKind::Graph;
+  g.width = g.height = 120;
+  g.text = "view -4 4 -4 4\ngrid off\nlabels axes size 14\nticks y 1 size 12\nfill -4 2,2 4 4\n";
+  const RenderResult r = RenderSource(g);
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(FirstDarkRow(r.image.copy(64, 0, 2, 56), 0, 2), -1);
+  EXPECT_EQ(FirstDarkRow(r.image.copy(66, 0, 20, 56), 0, 20), 30) << "the name";
+}
+
+TEST(GraphSource, ATickHiddenByABandHasNoNumber) {
+  // 120 × 120 pixels over −4..4: 1 lies at row 45 and at column 75; a band 3 pixels wide
+  // hides its tick on one axis.
+  const struct {
+    const char* band;
+    QRect empty;  // no ink here, off the tick marks: the number stands neither beside the band
+                  // nor on it
+    QRect other;  // the number 2 of the same axis
+  } cases[] = {
+      {"fill -4 0,9 4 1,1", QRect(0, 36, 57, 21), QRect(0, 24, 57, 12)},
+      {"fill -4 0,9 4 1,1", QRect(64, 36, 56, 21), QRect(0, 24, 57, 12)},
+      {"fill 0,9 -4 1,1 4", QRect(64, 64, 22, 56), QRect(84, 64, 12, 56)},
+      {"fill 0,9 -4 1,1 4", QRect(64, 0, 22, 56), QRect(84, 64, 12, 56)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.band);
+    RenderRequest g;
+    g.kind = SourceKind::Graph;
+    g.width = g.height = 120;
+    g.text = QByteArray("view -4 4 -4 4\ngrid off\nticks 1 size 11\n") + c.band + "\n";
+    const RenderResult r = RenderSource(g);
+    ASSERT_EQ(r.error, "");
+    auto ink = [&](const QRect& area) {
+      int n = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+          n += r.image.pixelColor(x, y).lightness() < 180;
+      }
+      return n;
+    };
+    EXPECT_EQ(ink(c.empty), 0);
+    EXPECT_GT(ink(c.other), 0);
+  }
+}
+
+TEST(GraphSource, APlotThatDrawsNothingInTheViewFails) {
+  const std::map<std::string, QByteArray> files = {
+      {"layouts/X/a.graph", "view 1 2 1 2\nplot -x\n"},
+  };
+  const struct {
+    const char* text;
+    const char* error;  // empty: fine
+  } cases[] = {
+      // The engine takes no quotient for a base: undefined everywhere.
+      {"view 0 4 -4 4\nplot log(1/2;x) color red\n",
+       "line 2: the plot log(1/2;x) draws nothing in the view (the expression is undefined there "
+       "or its values lie outside)"},
+      {"view -4 -1 -4 4\nplot log(x)\n",
+       "line 2: the plot log(x) draws nothing in the view (the expression is undefined there or "
+       "its values lie outside)"},
+      {"view -4 4 -4 4\nplot x^2+5\n",
+       "line 2: the plot x^2+5 draws nothing in the view (the expression is undefined there or "
+       "its values lie outside)"},
+      {"plot x from 6 to 8\n",
+       "line 1: the plot x draws nothing in the view (the expression is undefined there or its "
+       "values lie outside)"},
+      {"use layouts/X/a.graph\n",
+       "layouts/X/a.graph line 2: the plot -x draws nothing in the view (the expression is "
+       "undefined there or its values lie outside)"},
+      {"view -4 -1 -4 4\nplot log(x+5)\n", ""},  // defined on a part of the view
+      {"view 0 1 0 1\nplot 1000x-501\n", ""},    // crosses the view only between two samples
+      {"view -4 4 -4 4\nplot tg(x)\n", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Graph(c.text, 0, files).error, c.error) << c.text;
+}
+
 TEST(GraphSource, ASteadySourceKeepsItsAutomaticLabelsInPlaceFromStageToStage) {
   // Stage 2 draws a line where the unit of the x axis stands in stage 1.
   for (bool steady : {false, true}) {
