@@ -302,13 +302,15 @@ class ParseTree {
   }
 
   // Precedence from the weakest to the strongest binding; the function letters are those after
-  // "e": "f" to "p".
+  // "e": "f" to "p". The ";" binds weakest, so that the first argument of log( and odm( is one
+  // operand however it is written: "log(1/2;x)" is the logarithm to base 1/2. (The second is one
+  // already, WrapSecondArguments put it into parentheses.)
   void SplitNode(std::int32_t index) {
+    SplitAt(index, [](char c) { return c == ';'; });
     SplitAt(index, [](char c) { return c == '+' || c == '-'; });
     SplitAt(index, [](char c) { return c == '*' || c == '/'; });
     SplitAt(index, [](char c) { return c == 'd'; });
     SplitAt(index, [](char c) { return c == 'f'; });
-    SplitAt(index, [](char c) { return c == ';'; });
     SplitAt(index, [](char c) { return c > 'e'; });
   }
 

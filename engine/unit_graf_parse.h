@@ -1,6 +1,8 @@
 // Acceptance check and parser of the one-variable expression language: "x", "pi", "e", numbers
 // with a decimal comma or point, + - * / ^, parentheses, sin( cos( tg( cotg( arcsin( arccos(
-// arctg( arccotg( abs( ln( log( odm( and ";" between two arguments.
+// arctg( arccotg( abs( ln( log( odm( and ";" between two arguments. log( and odm( take the base
+// or the degree first; each of their two arguments is one operand however it is written, so
+// "log(1/2;x)" is the logarithm to base 1/2 and "odm(1+1;x)" the square root.
 #pragma once
 
 #include <string_view>

@@ -120,6 +120,21 @@ TEST(EvaluatePostfix, LogarithmsAndConstants) {
   });
 }
 
+// A base or a degree written as an expression is taken whole.
+TEST(EvaluatePostfix, ArgumentsWrittenAsExpressionsAreTakenWhole) {
+  ExpectValues({
+      {"log(0,5;x)", 4, -2},
+      {"log(1/2;x)", 4, -2},
+      {"log(1/3;x)", 9, -2},
+      {"log(2^3;x)", 64, 2},
+      {"log(x+1;8)", 1, 3},
+      {"log(log(100)+1;x)", 9, 2},
+      {"log(-2;x)", 4, kUndefined},
+      {"odm(1+1;x)", 9, 3},
+      {"odm(2*2-1;x)", -8, -2},
+  });
+}
+
 TEST(EvaluatePostfix, AngleFunctions) {
   const double pi = std::numbers::pi;
   ExpectValues({

@@ -40,7 +40,16 @@ TEST(ParseExpression, GivesThePostfixTokensInEvaluationOrder) {
       {"1-2-3", "1 2 - 3 -"},
       {"8/4*2", "8 4 / 2 *"},
       {"log(odm(2;x))", "10 2 c ; o ; f"},
-      {"log(x+1;8)", "c 1 8 ; + f"},  // only the second argument is one unit
+      // Each argument of log( and odm( is one operand, whatever operators it holds.
+      {"log(x+1;8)", "c 1 + 8 ; f"},
+      {"log(1/2;x)", "1 2 / c ; f"},
+      {"odm(1+1;x)", "1 1 + c ; o"},
+      {"log(2^3;x)", "2 3 d c ; f"},
+      {"log(-2;x)", "0 2 - c ; f"},
+      {"odm(2*2-1;x-1)", "2 2 * 1 - c 1 - ; o"},
+      {"log(log(100)+1;x)", "10 100 ; f 1 + c ; f"},
+      {"log(sin(x)*2;log(x))", "c n 2 * 10 c ; f ; f"},
+      {"log(1/2;x)*2+odm(1+1;x)", "1 2 / c ; f 2 * 1 1 + c ; o +"},
       {"odm(2;x+1)", "2 c 1 + ; o"},
       {"x", "c"},
       {"5", "5"},
@@ -83,7 +92,17 @@ TEST(ParseExpression, RejectsInvalidTextsAndHandsOutNoList) {
            "x^2(3)",  // a group right after an operand
            "(x+1)(x-1)",
            "sin(x)x",
-           "log((x+1);2)",  // a ")" followed by an operand
+           "log((x+1);2)",
+           "log(log(100);x)",
+           "odm((2);x)",  // a ")" followed by an operand
+           "log(1/;x)",
+           "log(;x)",
+           "odm(1+1;)",
+           "log(2*-3;x)",
+           "log(1;2;x)",
+           "log(1/2;x)x",
+           "log(1/2;x)(2)",
+           "log(1/2;x",  // arguments written as expressions
            "(+x)*2sin(x)",
            "x;pipi",  // the count alone would take these
            "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000"

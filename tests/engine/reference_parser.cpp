@@ -243,13 +243,14 @@ void SplitAtFunctions(Tprvek_s& root) {
   SplitAt(root, [](char c) { return c > 'e'; });
 }
 
-// Precedence from the weakest to the strongest binding.
+// Precedence from the weakest to the strongest binding; ";" weakest, so that both arguments of
+// log( and odm( are one operand each.
 void SplitNode(Tprvek_s& node) {
+  SplitAtBinaryOperators(node, ";");
   SplitAtBinaryOperators(node, "+-");
   SplitAtBinaryOperators(node, "*/");
   SplitAtBinaryOperators(node, "d");
   SplitAtBinaryOperators(node, "f");
-  SplitAtBinaryOperators(node, ";");
   SplitAtFunctions(node);
 }
 
