@@ -585,9 +585,8 @@ TEST(GraphSource, APlotThatDrawsNothingInTheViewFails) {
     const char* text;
     const char* error;  // empty: fine
   } cases[] = {
-      // The engine takes no quotient for a base: undefined everywhere.
-      {"view 0 4 -4 4\nplot log(1/2;x) color red\n",
-       "line 2: the plot log(1/2;x) draws nothing in the view (the expression is undefined there "
+      {"view 0 4 -4 4\nplot log(1;x) color red\n",  // no logarithm to base 1
+       "line 2: the plot log(1;x) draws nothing in the view (the expression is undefined there "
        "or its values lie outside)"},
       {"view -4 -1 -4 4\nplot log(x)\n",
        "line 2: the plot log(x) draws nothing in the view (the expression is undefined there or "
@@ -601,8 +600,9 @@ TEST(GraphSource, APlotThatDrawsNothingInTheViewFails) {
       {"use layouts/X/a.graph\n",
        "layouts/X/a.graph line 2: the plot -x draws nothing in the view (the expression is "
        "undefined there or its values lie outside)"},
-      {"view -4 -1 -4 4\nplot log(x+5)\n", ""},  // defined on a part of the view
-      {"view 0 1 0 1\nplot 1000x-501\n", ""},    // crosses the view only between two samples
+      {"view -4 -1 -4 4\nplot log(x+5)\n", ""},            // defined on a part of the view
+      {"view 0 4 -4 4\nplot log(1/2;x) color red\n", ""},  // a base written as a quotient
+      {"view 0 1 0 1\nplot 1000x-501\n", ""},  // crosses the view only between two samples
       {"view -4 4 -4 4\nplot tg(x)\n", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(Graph(c.text, 0, files).error, c.error) << c.text;
