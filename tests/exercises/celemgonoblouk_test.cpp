@@ -31,31 +31,14 @@ class CElemGonObloukTest : public ExerciseTest {
 };
 
 TEST_F(CElemGonObloukTest, FourTabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption, *label;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {
-      {"u2", "1", "Label2", 0, &kStatement1},
-      {"TabSheet3", "1", "Label8", 1, &kStatement1},
-      {"u3", "2", "Label13", 0, &kStatement2},
-      {"TabSheet4", "2", "Label5", 1, &kStatement2},
-  };
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Goniometrické funkce — oblouková míra");
-  ASSERT_EQ(Tabs()->PageCount(), 4);
-  for (int i = 0; i < 4; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    ASSERT_GT(s->ControlCount(), 0);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Name(), tabs[i].label) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-  }
+  ExpectTabs({
+      {"u2", "1", 0, "Label2", kStatement1},
+      {"TabSheet3", "1", 1, "Label8", kStatement1},
+      {"u3", "2", 0, "Label13", kStatement2},
+      {"TabSheet4", "2", 1, "Label5", kStatement2},
+  });
 }
 
 TEST_F(CElemGonObloukTest, EveryButtonShowsItsPiecesClickByClick) {

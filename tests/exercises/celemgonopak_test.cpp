@@ -33,28 +33,12 @@ class CElemGonOpakTest : public ExerciseTest {
 };
 
 TEST_F(CElemGonOpakTest, ThreeTabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption, *label;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {{"TabSheet2", "1", "Label11", 1, &kStatement1},
-                      {"TabSheet1", "2", "Label21", 0, &kStatement2},
-                      {"TabSheet5", "2", "Label15", 1, &kStatement2}};
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Opakování goniometrie");
   EXPECT_EQ(Get<TLabel>("Label6")->Caption(), "Goniometrické funkce — opakování");
-  ASSERT_EQ(Tabs()->PageCount(), 3);
-  for (int i = 0; i < 3; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Name(), tabs[i].label) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-  }
+  ExpectTabs({{"TabSheet2", "1", 1, "Label11", kStatement1},
+              {"TabSheet1", "2", 0, "Label21", kStatement2},
+              {"TabSheet5", "2", 1, "Label15", kStatement2}});
 }
 
 TEST_F(CElemGonOpakTest, EveryButtonShowsAndHidesItsPiecesClickByClick) {

@@ -28,24 +28,9 @@ class CElemMocninnaTest : public ExerciseTest {
 };
 
 TEST_F(CElemMocninnaTest, AWorkedTabAndAnExerciseTabWithTheSameStatement) {
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-  };
-  const Tab tabs[] = {{"u1", "1", 0}, {"TabSheet2", "1", 1}};
   Open(kRow);
-  ASSERT_EQ(Tabs()->PageCount(), 2);
-  for (int i = 0; i < 2; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    ASSERT_GT(s->ControlCount(), 0);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Caption(), kStatement) << i;
-    EXPECT_TRUE(label->Font().Style() & fsBold) << i;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs(
+      {{"u1", "1", 0, "Label21", kStatement}, {"TabSheet2", "1", 1, "Label24", kStatement}}));
   // Two items on the worked tab, ten in two columns of five on the exercise tab.
   for (const char* item : {"btn1a", "btn1b", "btn1ar", "btn1br", "btn10"})
     EXPECT_EQ(SheetOf(item), "u1") << item;
