@@ -12,18 +12,10 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Eabs/";
+constexpr char kFolder[] = "img/BIG/Eabs/";
 const int kRow = 56, kSlot = 17;
 
-class CElemAbsTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemAbs::Tables().HintStep(handler);
-  }
-};
+using CElemAbsTest = PageTest<TfrmFceCElemAbs, kFolder>;
 
 TEST_F(CElemAbsTest, EightTabsInOrderWithTheirStatements) {
   const std::string linear = "Načrtněte graf lineární funkce s absolutní hodnotou. ";

@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Ecyklom/";
+constexpr char kFolder[] = "img/BIG/Ecyklom/";
 const int kRow = 55, kSlot = 16;
 const std::string kStatement1 =
     "Zapište hodnotu    pomocí cyklometrické nebo goniometrické funkce. Nepočítejte ji.";
@@ -23,15 +23,7 @@ const std::string kStatement3 =
 const int kPencils2[] = {10, 11, 22, 23, 24, 25, 26, 27, 28, 29};
 const int kPencils3[] = {12, 13, 14, 15, 16, 21, 20, 19, 18, 17};
 
-class CElemCyklomTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemCyklom::Tables().HintStep(handler);
-  }
-};
+using CElemCyklomTest = PageTest<TfrmFceCElemCyklom, kFolder>;
 
 TEST_F(CElemCyklomTest, SixTabsInOrderWithTheirKindsAndStatements) {
   Open(kRow);

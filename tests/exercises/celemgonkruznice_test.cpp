@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Egoniom_Kruznice/";
+constexpr char kFolder[] = "img/BIG/Egoniom_Kruznice/";
 const int kRow = 49, kSlot = 11;
 const std::string kStatement =
     "S pomocí jednotkové kružnice rozhodněte, zda je funkční hodnota goniometrické funkce daného "
@@ -49,14 +49,8 @@ const Worked kWorked[] = {
      {"nap3a", "nap3a2", "nap3a4", "nap3a7"}},
 };
 
-class CElemGonKruzniceTest : public ExerciseTest {
+class CElemGonKruzniceTest : public PageTest<TfrmFceCElemGonKruznice, kFolder> {
  protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemGonKruznice::Tables().HintStep(handler);
-  }
   QWidget* TopAt(const std::string& name) const {
     TControl* c = C(name);
     QWidget* sheet = c->Widget()->parentWidget();

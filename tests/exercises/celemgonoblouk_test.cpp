@@ -17,11 +17,8 @@ const int kRow = 48, kSlot = 10;
 const std::string kStatement1 = "Převeďte zadaný úhel ve stupních na úhel v obloukové míře.";
 const std::string kStatement2 = "Převeďte zadaný úhel v obloukové míře na stupně.";
 
-class CElemGonObloukTest : public ExerciseTest {
+class CElemGonObloukTest : public PageTest<TfrmFceCElemGonOblouk> {
  protected:
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemGonOblouk::Tables().HintStep(handler);
-  }
   // The control that a click in the middle of `name`'s place reaches.
   QWidget* TopAt(const std::string& name) const {
     TControl* c = C(name);

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Egoniom_Opak/";
+constexpr char kFolder[] = "img/BIG/Egoniom_Opak/";
 const int kRow = 54, kSlot = 11, kUnitCircleRow = 49;
 const std::string kStatement1 =
     "S pomocí jednotkové kružnice určete funkční hodnoty goniometrických funkcí v daných úhlech.";
@@ -22,15 +22,7 @@ const std::string kStatement2 = "S pomocí jednotkové kružnice řešte goniome
 // The pencils of task 2's exercise, items a) to j).
 const int kPencils[] = {12, 13, 14, 15, 16, 21, 20, 19, 18, 17};
 
-class CElemGonOpakTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemGonOpak::Tables().HintStep(handler);
-  }
-};
+using CElemGonOpakTest = PageTest<TfrmFceCElemGonOpak, kFolder>;
 
 TEST_F(CElemGonOpakTest, ThreeTabsInOrderWithTheirKindsAndStatements) {
   Open(kRow);

@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Ekvadr/";
+constexpr char kFolder[] = "img/BIG/Ekvadr/";
 const int kRow = 43;
 const std::string kStatement1 =
     "Načrtněte graf funkce, využijte přitom její vrchol a průsečík s osou ";
@@ -31,15 +31,7 @@ std::string L(char x) {
   return std::string(1, x);
 }
 
-class CElemKvadrTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  int Step(const std::string& button) {
-    return TfrmFceCElemKvadr::Tables().HintStep(button + "Click");
-  }
-};
+using CElemKvadrTest = PageTest<TfrmFceCElemKvadr, kFolder>;
 
 TEST_F(CElemKvadrTest, TenTabsWithTheirKindsStatementsAndThePicturesInTheStatements) {
   const std::vector<TabRow> tabs = {
@@ -216,11 +208,12 @@ TEST_F(CElemKvadrTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   PickTab(1);
   Click("btn1c");
   Click("btn1c");
-  EXPECT_EQ(Step("btn1c"), 2);
+  EXPECT_EQ(Step("btn1cClick"), 2);
   Click("btn3a");
   Page()->Activate();
-  for (const char* b : {"btn1a", "btn1b", "btn1c", "btn1d", "btn3a", "btn3b"})
-    EXPECT_EQ(Step(b), 0) << b;
+  for (const char* h :
+       {"btn1aClick", "btn1bClick", "btn1cClick", "btn1dClick", "btn3aClick", "btn3bClick"})
+    EXPECT_EQ(Step(h), 0) << h;
   // Part-way when activated: the next click repeats step 1, two more finish the hint.
   Click("btn1c");
   EXPECT_FALSE(Shown("nap1c3"));
@@ -232,7 +225,7 @@ TEST_F(CElemKvadrTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   EXPECT_FALSE(C("btn1c")->Enabled());
   // A fresh page: btn1c works again from its first step.
   Open(kRow);
-  EXPECT_EQ(Step("btn1c"), 0);
+  EXPECT_EQ(Step("btn1cClick"), 0);
   EXPECT_TRUE(C("btn1c")->Enabled());
   EXPECT_FALSE(Shown("nap1c1"));
   Click("btn1c");

@@ -13,19 +13,14 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Elin/";
+constexpr char kFolder[] = "img/BIG/Elin/";
 const std::string kStatement1 =
     "Načrtněte graf funkce, určete její definiční obor, obor hodnot a vlastnosti.";
 const std::string kStatement2 =
     "Určete průsečíky grafu funkce s osami souřadnic, aniž byste kreslili její graf. ";
 const std::string kStatement3 = "Určete monotónnost funkce, aniž byste kreslili její graf. ";
 
-class CElemLinTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-};
+using CElemLinTest = PageTest<TfrmFceCElemLin, kFolder>;
 
 TEST_F(CElemLinTest, TabsInOrderWithTheirKindsAndStatements) {
   const std::vector<TabRow> tabs = {
@@ -238,9 +233,9 @@ TEST_F(CElemLinTest, TheSlotOfThePageSurvivesReopeningAndShowingTheMainWindowZer
 TEST_F(CElemLinTest, ActivationMidHintStartsTheSteppedHintOver) {
   Open(42);
   Click("btn2a");
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 1);
+  EXPECT_EQ(Step("btn2aClick"), 1);
   Page()->Activate();
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 0);
+  EXPECT_EQ(Step("btn2aClick"), 0);
   Click("btn2a");  // step 1 again: nothing new
   EXPECT_FALSE(C("nap2a2")->Visible());
   EXPECT_TRUE(C("btn2a")->Enabled());
@@ -248,8 +243,8 @@ TEST_F(CElemLinTest, ActivationMidHintStartsTheSteppedHintOver) {
   EXPECT_TRUE(C("nap2a2")->Visible());
   EXPECT_FALSE(C("btn2a")->Enabled());
   Open(42);
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 0);
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2bClick"), 0);
+  EXPECT_EQ(Step("btn2aClick"), 0);
+  EXPECT_EQ(Step("btn2bClick"), 0);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Elomena/";
+constexpr char kFolder[] = "img/BIG/Elomena/";
 const int kRow = 44, kSlot = 6;
 const std::string kStatement1 = "Určete rovnice asymptot a načrtněte graf funkce.";
 const std::string kStatement2 =
@@ -25,14 +25,8 @@ const std::string kStatement3 =
 const char* const kTask2Graphs[] = {"u2a",     "Image4",  "Image12", "Image13", "Image38",
                                     "Image53", "Image52", "Image42", "Image41", "Image40"};
 
-class CElemLomTest : public ExerciseTest {
+class CElemLomTest : public PageTest<TfrmFceCElemLom, kFolder> {
  protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemLom::Tables().HintStep(handler);
-  }
   QImage Shows(const std::string& name) const {
     return static_cast<TImage*>(C(name))->Picture().Image();
   }

@@ -12,20 +12,12 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Emocninna/";
+constexpr char kFolder[] = "img/BIG/Emocninna/";
 const int kRow = 45, kSlot = 7;
 const std::string kStatement =
     "Načrtněte graf funkce, určete její definiční obor, obor hodnot a vlastnosti.";
 
-class CElemMocninnaTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemMocninna::Tables().HintStep(handler);
-  }
-};
+using CElemMocninnaTest = PageTest<TfrmFceCElemMocninna, kFolder>;
 
 TEST_F(CElemMocninnaTest, AWorkedTabAndAnExerciseTabWithTheSameStatement) {
   Open(kRow);

@@ -12,17 +12,11 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Eparam/";
+constexpr char kFolder[] = "img/BIG/Eparam/";
 const int kRow = 57, kSlot = 18;
 
-class CElemParamTest : public ExerciseTest {
+class CElemParamTest : public PageTest<TfrmFceCElemParam, kFolder> {
  protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemParam::Tables().HintStep(handler);
-  }
   void ClickTitle() { Click("Label6"); }
 };
 

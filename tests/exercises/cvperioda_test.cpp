@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Vperioda/";
+constexpr char kFolder[] = "img/BIG/Vperioda/";
 constexpr int kRow = 39;
 const std::string kStatement =
     "Určete z následujícího výřezu grafu funkce, zda může být součástí periodické funkce s "
@@ -25,7 +25,7 @@ const std::string kStatement =
 const char* const kTasks[] = {"Image1", "resu1b1", "Image3", "Image5", "Image4",
                               "Image6", "Image7",  "Image8", "Image9", "Image10"};
 
-class CVperiodaTest : public ExerciseTest {
+class CVperiodaTest : public PageTest<TfrmFceCVperioda, kFolder> {
  protected:
   void SetUp() override {
     ExerciseTest::SetUp();
@@ -40,9 +40,6 @@ class CVperiodaTest : public ExerciseTest {
     QWidget* target = sheet->childAt(p);
     ASSERT_NE(target, nullptr) << control;
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(sheet, p));
-  }
-  static ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
   }
 };
 

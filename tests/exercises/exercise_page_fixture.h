@@ -215,3 +215,18 @@ class ExerciseTest : public ProgramTest {
     EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << "opened on the first tab";
   }
 };
+
+// The fixture of one page's tests: `Form` the page's class, `Folder` its folder of enlarged files
+// (a `constexpr char[]`; none for a page that enlarges nothing).
+template <class Form, const char* Folder = nullptr>
+class PageTest : public ExerciseTest {
+ protected:
+  using ExerciseTest::Magnifies;
+  // Whether the magnifier shows the page's enlarged picture `name`.
+  static ::testing::AssertionResult Magnifies(const std::string& name) {
+    static_assert(Folder != nullptr, "the page has no folder of enlarged pictures");
+    return ExerciseTest::Magnifies(Folder, name);
+  }
+  // The step that the page's stepped hint with handler `handler` ("btn2aClick") has reached.
+  static int Step(const std::string& handler) { return Form::Tables().HintStep(handler); }
+};
