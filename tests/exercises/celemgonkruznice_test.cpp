@@ -49,14 +49,7 @@ const Worked kWorked[] = {
      {"nap3a", "nap3a2", "nap3a4", "nap3a7"}},
 };
 
-class CElemGonKruzniceTest : public PageTest<TfrmFceCElemGonKruznice, kFolder> {
- protected:
-  QWidget* TopAt(const std::string& name) const {
-    TControl* c = C(name);
-    QWidget* sheet = c->Widget()->parentWidget();
-    return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
-  }
-};
+using CElemGonKruzniceTest = PageTest<TfrmFceCElemGonKruznice, kFolder>;
 
 TEST_F(CElemGonKruzniceTest, ThreeTabsInOrderWithTheirKindsAndTheOneStatement) {
   Open(kRow);

@@ -17,15 +17,7 @@ const int kRow = 48, kSlot = 10;
 const std::string kStatement1 = "Převeďte zadaný úhel ve stupních na úhel v obloukové míře.";
 const std::string kStatement2 = "Převeďte zadaný úhel v obloukové míře na stupně.";
 
-class CElemGonObloukTest : public PageTest<TfrmFceCElemGonOblouk> {
- protected:
-  // The control that a click in the middle of `name`'s place reaches.
-  QWidget* TopAt(const std::string& name) const {
-    TControl* c = C(name);
-    QWidget* sheet = c->Widget()->parentWidget();
-    return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
-  }
-};
+using CElemGonObloukTest = PageTest<TfrmFceCElemGonOblouk>;
 
 TEST_F(CElemGonObloukTest, FourTabsInOrderWithTheirKindsAndStatements) {
   Open(kRow);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <map>
 #include <set>
 #include <string>
@@ -170,6 +172,12 @@ class ExerciseTest : public ProgramTest {
       for (auto b = std::next(a); b != images.end(); ++b)
         EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
     }
+  }
+  // The control that a click in the middle of `name`'s place reaches.
+  QWidget* TopAt(const std::string& name) const {
+    TControl* c = C(name);
+    QWidget* sheet = c->Widget()->parentWidget();
+    return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
   }
   // The tab sheet (or other parent) that a control lies on.
   std::string SheetOf(const std::string& name) const {
