@@ -12,47 +12,29 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Eabs/";
+constexpr char kFolder[] = "img/BIG/Eabs/";
 const int kRow = 56, kSlot = 17;
 
-class CElemAbsTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemAbs::Tables().HintStep(handler);
-  }
-};
+using CElemAbsTest = PageTest<TfrmFceCElemAbs, kFolder>;
 
 TEST_F(CElemAbsTest, EightTabsInOrderWithTheirStatements) {
   const std::string linear = "Načrtněte graf lineární funkce s absolutní hodnotou. ";
   const std::string compare =
       "Načrtněte graf funkce, srovnejte tento graf s grafem funkce           .";
   const std::string further = "Načrtněte graf funkce s absolutní hodnotou.";
-  struct Tab {
-    const char *sheet, *caption, *statement;
-    int image;
-    const std::string* text;
-  };
-  const Tab tabs[] = {
-      {"u2", "1 a", "Label2", 0, &linear},          {"TabSheet1", "1 b", "Label14", 0, &linear},
-      {"TabSheet2", "1", "Label8", 1, &linear},     {"u1", "2", "Label13", 0, &compare},
-      {"TabSheet3", "2", "Label9", 1, &compare},    {"u3", "3 a", "Label23", 0, &further},
-      {"TabSheet5", "3 b", "Label15", 0, &further}, {"TabSheet4", "3", "Label10", 1, &further},
-  };
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Funkce s absolutní hodnotou");
   EXPECT_EQ(Get<TLabel>("Label4")->Caption(), "4.9");
-  ASSERT_EQ(Tabs()->PageCount(), 8);
-  for (int i = 0; i < 8; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    EXPECT_EQ(Get<TLabel>(tabs[i].statement)->Caption(), *tabs[i].text) << i;
-    EXPECT_EQ(SheetOf(tabs[i].statement), tabs[i].sheet) << i;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs({
+      {"u2", "1 a", 0, "Label2", linear},
+      {"TabSheet1", "1 b", 0, "Label14", linear},
+      {"TabSheet2", "1", 1, "Label8", linear},
+      {"u1", "2", 0, "Label13", compare},
+      {"TabSheet3", "2", 1, "Label9", compare},
+      {"u3", "3 a", 0, "Label23", further},
+      {"TabSheet5", "3 b", 0, "Label15", further},
+      {"TabSheet4", "3", 1, "Label10", further},
+  }));
   // The formula of task 2 lies over the run of blanks of both statements.
   EXPECT_EQ(SheetOf("Image5"), "u1");
   EXPECT_EQ(SheetOf("Image4"), "TabSheet3");

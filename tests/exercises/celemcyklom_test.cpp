@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Ecyklom/";
+constexpr char kFolder[] = "img/BIG/Ecyklom/";
 const int kRow = 55, kSlot = 16;
 const std::string kStatement1 =
     "Zapište hodnotu    pomocí cyklometrické nebo goniometrické funkce. Nepočítejte ji.";
@@ -23,43 +23,19 @@ const std::string kStatement3 =
 const int kPencils2[] = {10, 11, 22, 23, 24, 25, 26, 27, 28, 29};
 const int kPencils3[] = {12, 13, 14, 15, 16, 21, 20, 19, 18, 17};
 
-class CElemCyklomTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemCyklom::Tables().HintStep(handler);
-  }
-};
+using CElemCyklomTest = PageTest<TfrmFceCElemCyklom, kFolder>;
 
 TEST_F(CElemCyklomTest, SixTabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption, *label;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {
-      {"u2", "1", "Label2", 0, &kStatement1},
-      {"TabSheet3", "1", "Label7", 1, &kStatement1},
-      {"TabSheet2", "2", "Label8", 0, &kStatement2},
-      {"TabSheet4", "2", "Label13", 1, &kStatement2},
-      {"TabSheet1", "3", "Label21", 0, &kStatement3},
-      {"TabSheet5", "3", "Label5", 1, &kStatement3},
-  };
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Cyklometrické funkce");
-  ASSERT_EQ(Tabs()->PageCount(), 6);
-  for (int i = 0; i < 6; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Name(), tabs[i].label) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs({
+      {"u2", "1", 0, "Label2", kStatement1},
+      {"TabSheet3", "1", 1, "Label7", kStatement1},
+      {"TabSheet2", "2", 0, "Label8", kStatement2},
+      {"TabSheet4", "2", 1, "Label13", kStatement2},
+      {"TabSheet1", "3", 0, "Label21", kStatement3},
+      {"TabSheet5", "3", 1, "Label5", kStatement3},
+  }));
   // The x in the gap of task 1's statement.
   for (const char* x : {"Label9", "Label35"}) {
     auto* label = Get<TLabel>(x);

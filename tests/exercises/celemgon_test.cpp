@@ -205,35 +205,19 @@ TEST_P(CElemGonTest, SevenTabsWithTheirKindsAndStatements) {
   const std::string s3 = "Načrtněte graf funkce" + std::string(39, ' ') +
                          "s pomocí tabulky hodnot a porovnejte jej s grafem funkce" +
                          std::string(P().blanks, ' ') + ".";
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-    std::string statement;
-    const char* label;
-  };
-  const Tab tabs[] = {
-      {"u2", "1", 0, s1, "Label2"},        {"TabSheet3", "1", 1, s1, "Label9"},
-      {"u3", "2 a-b", 0, s2, nullptr},     {"TabSheet1", "2 c-d", 0, s2, nullptr},
-      {"TabSheet4", "2", 1, s2, nullptr},  {"u1", "3", 0, s3, "Label10"},
-      {"TabSheet2", "3", 1, s3, "Label8"},
-  };
   Open(P().row);
   EXPECT_EQ(Page()->Caption(), "Goniometrické funkce — " + P().function);
   EXPECT_EQ(Get<TLabel>("Label6")->Caption(), Page()->Caption());
   EXPECT_EQ(Get<TLabel>("Label4")->Caption(), "4.7");
-  ASSERT_EQ(Tabs()->PageCount(), 7);
-  for (int i = 0; i < 7; ++i) {
-    SCOPED_TRACE(i);
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet);
-    EXPECT_EQ(s->Caption(), tabs[i].caption);
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->Caption(), tabs[i].statement);
-    if (tabs[i].label) EXPECT_EQ(label->Name(), tabs[i].label);
-    EXPECT_TRUE(label->Font().Style() & fsBold);
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs({
+      {"u2", "1", 0, "Label2", s1},
+      {"TabSheet3", "1", 1, "Label9", s1},
+      {"u3", "2 a-b", 0, "Label11", s2},
+      {"TabSheet1", "2 c-d", 0, "Label12", s2},
+      {"TabSheet4", "2", 1, "Label13", s2},
+      {"u1", "3", 0, "Label10", s3},
+      {"TabSheet2", "3", 1, "Label8", s3},
+  }));
   // The two formulas of task 3's statement lie over its runs of blanks, on its line.
   for (const char* f : {"Image5", "Image6", "Image8", "Image9"}) {
     EXPECT_TRUE(Shown(f)) << f;

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Egoniom_Kruznice/";
+constexpr char kFolder[] = "img/BIG/Egoniom_Kruznice/";
 const int kRow = 49, kSlot = 11;
 const std::string kStatement =
     "S pomocí jednotkové kružnice rozhodněte, zda je funkční hodnota goniometrické funkce daného "
@@ -49,42 +49,14 @@ const Worked kWorked[] = {
      {"nap3a", "nap3a2", "nap3a4", "nap3a7"}},
 };
 
-class CElemGonKruzniceTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemGonKruznice::Tables().HintStep(handler);
-  }
-  QWidget* TopAt(const std::string& name) const {
-    TControl* c = C(name);
-    QWidget* sheet = c->Widget()->parentWidget();
-    return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
-  }
-};
+using CElemGonKruzniceTest = PageTest<TfrmFceCElemGonKruznice, kFolder>;
 
 TEST_F(CElemGonKruzniceTest, ThreeTabsInOrderWithTheirKindsAndTheOneStatement) {
-  struct Tab {
-    const char *sheet, *caption, *label;
-    int image;
-  };
-  const Tab tabs[] = {{"u1", "1 a-b", "Label10", 0},
-                      {"TabSheet6", "1 c-d", "Label2", 0},
-                      {"TabSheet2", "1", "Label8", 1}};
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Goniometrické funkce — jednotková kružnice");
-  ASSERT_EQ(Tabs()->PageCount(), 3);
-  for (int i = 0; i < 3; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Name(), tabs[i].label) << i;
-    EXPECT_EQ(label->Caption(), kStatement) << i;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs({{"u1", "1 a-b", 0, "Label10", kStatement},
+                                      {"TabSheet6", "1 c-d", 0, "Label2", kStatement},
+                                      {"TabSheet2", "1", 1, "Label8", kStatement}}));
   // The items of the worked tabs: labels a) to d) over the letters d, b, c, a.
   const std::pair<const char*, const char*> items[] = {
       {"btn3d", "u1"}, {"btn3b", "u1"}, {"btn3c", "TabSheet6"}, {"btn3a", "TabSheet6"}};

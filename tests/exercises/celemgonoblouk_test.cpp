@@ -17,45 +17,17 @@ const int kRow = 48, kSlot = 10;
 const std::string kStatement1 = "Převeďte zadaný úhel ve stupních na úhel v obloukové míře.";
 const std::string kStatement2 = "Převeďte zadaný úhel v obloukové míře na stupně.";
 
-class CElemGonObloukTest : public ExerciseTest {
- protected:
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemGonOblouk::Tables().HintStep(handler);
-  }
-  // The control that a click in the middle of `name`'s place reaches.
-  QWidget* TopAt(const std::string& name) const {
-    TControl* c = C(name);
-    QWidget* sheet = c->Widget()->parentWidget();
-    return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
-  }
-};
+using CElemGonObloukTest = PageTest<TfrmFceCElemGonOblouk>;
 
 TEST_F(CElemGonObloukTest, FourTabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption, *label;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {
-      {"u2", "1", "Label2", 0, &kStatement1},
-      {"TabSheet3", "1", "Label8", 1, &kStatement1},
-      {"u3", "2", "Label13", 0, &kStatement2},
-      {"TabSheet4", "2", "Label5", 1, &kStatement2},
-  };
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Goniometrické funkce — oblouková míra");
-  ASSERT_EQ(Tabs()->PageCount(), 4);
-  for (int i = 0; i < 4; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    ASSERT_GT(s->ControlCount(), 0);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Name(), tabs[i].label) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-  }
+  ExpectTabs({
+      {"u2", "1", 0, "Label2", kStatement1},
+      {"TabSheet3", "1", 1, "Label8", kStatement1},
+      {"u3", "2", 0, "Label13", kStatement2},
+      {"TabSheet4", "2", 1, "Label5", kStatement2},
+  });
 }
 
 TEST_F(CElemGonObloukTest, EveryButtonShowsItsPiecesClickByClick) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Egoniom_Opak/";
+constexpr char kFolder[] = "img/BIG/Egoniom_Opak/";
 const int kRow = 54, kSlot = 11, kUnitCircleRow = 49;
 const std::string kStatement1 =
     "S pomocí jednotkové kružnice určete funkční hodnoty goniometrických funkcí v daných úhlech.";
@@ -22,39 +22,15 @@ const std::string kStatement2 = "S pomocí jednotkové kružnice řešte goniome
 // The pencils of task 2's exercise, items a) to j).
 const int kPencils[] = {12, 13, 14, 15, 16, 21, 20, 19, 18, 17};
 
-class CElemGonOpakTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemGonOpak::Tables().HintStep(handler);
-  }
-};
+using CElemGonOpakTest = PageTest<TfrmFceCElemGonOpak, kFolder>;
 
 TEST_F(CElemGonOpakTest, ThreeTabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption, *label;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {{"TabSheet2", "1", "Label11", 1, &kStatement1},
-                      {"TabSheet1", "2", "Label21", 0, &kStatement2},
-                      {"TabSheet5", "2", "Label15", 1, &kStatement2}};
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Opakování goniometrie");
   EXPECT_EQ(Get<TLabel>("Label6")->Caption(), "Goniometrické funkce — opakování");
-  ASSERT_EQ(Tabs()->PageCount(), 3);
-  for (int i = 0; i < 3; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Name(), tabs[i].label) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-  }
+  ExpectTabs({{"TabSheet2", "1", 1, "Label11", kStatement1},
+              {"TabSheet1", "2", 0, "Label21", kStatement2},
+              {"TabSheet5", "2", 1, "Label15", kStatement2}});
 }
 
 TEST_F(CElemGonOpakTest, EveryButtonShowsAndHidesItsPiecesClickByClick) {

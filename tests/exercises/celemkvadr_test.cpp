@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Ekvadr/";
+constexpr char kFolder[] = "img/BIG/Ekvadr/";
 const int kRow = 43;
 const std::string kStatement1 =
     "Načrtněte graf funkce, využijte přitom její vrchol a průsečík s osou ";
@@ -31,50 +31,41 @@ std::string L(char x) {
   return std::string(1, x);
 }
 
-class CElemKvadrTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  int Step(const std::string& button) {
-    return TfrmFceCElemKvadr::Tables().HintStep(button + "Click");
-  }
-};
+using CElemKvadrTest = PageTest<TfrmFceCElemKvadr, kFolder>;
 
 TEST_F(CElemKvadrTest, TenTabsWithTheirKindsStatementsAndThePicturesInTheStatements) {
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-    std::string statement;
-    std::vector<const char*> inStatement;  // pictures standing in the statement's text
+  const std::vector<TabRow> tabs = {
+      {"u1", "1 a-b", 0, "Label21", kStatement1},
+      {"TabSheet6", "1 c-d", 0, "Label24", kStatement1},
+      {"TabSheet2", "1", 1, "Label27", kStatement1},
+      {"u2", "2", 0, "Label38", kStatement2},
+      {"TabSheet3", "2", 1, "Label41", kStatement2},
+      {"u3", "3", 0, "Label52", kStatement3},
+      {"TabSheet4", "3", 1, "Label55", kStatement3.substr(0, kStatement3.size() - 1)},
+      {"TabSheet1", "4 a-b", 0, "Label66", kStatement4},
+      {"TabSheet7", "4 c-d", 0, "Label69", kStatement4},
+      {"TabSheet5", "4", 1, "Label72", kStatement4},
   };
-  const Tab tabs[] = {
-      {"u1", "1 a-b", 0, kStatement1, {"Image6"}},
-      {"TabSheet6", "1 c-d", 0, kStatement1, {"Image7"}},
-      {"TabSheet2", "1", 1, kStatement1, {"Image8"}},
-      {"u2", "2", 0, kStatement2, {}},
-      {"TabSheet3", "2", 1, kStatement2, {}},
-      {"u3", "3", 0, kStatement3, {"Image9"}},
-      {"TabSheet4", "3", 1, kStatement3.substr(0, kStatement3.size() - 1), {"Image10"}},
-      {"TabSheet1", "4 a-b", 0, kStatement4, {"Image11", "Image14"}},
-      {"TabSheet7", "4 c-d", 0, kStatement4, {"Image39", "Image43"}},
-      {"TabSheet5", "4", 1, kStatement4, {"Image44", "Image45"}},
+  // The pictures standing in each tab's statement text.
+  const std::vector<const char*> inStatement[] = {
+      {"Image6"},
+      {"Image7"},
+      {"Image8"},
+      {},
+      {},
+      {"Image9"},
+      {"Image10"},
+      {"Image11", "Image14"},
+      {"Image39", "Image43"},
+      {"Image44", "Image45"},
   };
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Kvadratická funkce");
-  ASSERT_EQ(Tabs()->PageCount(), 10);
-  for (int i = 0; i < 10; ++i) {
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs(tabs));
+  for (size_t i = 0; i < tabs.size(); ++i) {
     SCOPED_TRACE(i);
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet);
-    EXPECT_EQ(s->Caption(), tabs[i].caption);
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->Caption(), tabs[i].statement);
-    EXPECT_TRUE(label->Font().Style() & fsBold);
-    EXPECT_EQ(label->Font().Height(), -13);
-    for (const char* picture : tabs[i].inStatement) {
+    TControl* label = C(tabs[i].label);
+    for (const char* picture : inStatement[i]) {
       TControl* p = C(picture);
       EXPECT_EQ(SheetOf(picture), tabs[i].sheet) << picture;
       EXPECT_TRUE(p->Visible()) << picture;
@@ -217,11 +208,12 @@ TEST_F(CElemKvadrTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   PickTab(1);
   Click("btn1c");
   Click("btn1c");
-  EXPECT_EQ(Step("btn1c"), 2);
+  EXPECT_EQ(Step("btn1cClick"), 2);
   Click("btn3a");
   Page()->Activate();
-  for (const char* b : {"btn1a", "btn1b", "btn1c", "btn1d", "btn3a", "btn3b"})
-    EXPECT_EQ(Step(b), 0) << b;
+  for (const char* h :
+       {"btn1aClick", "btn1bClick", "btn1cClick", "btn1dClick", "btn3aClick", "btn3bClick"})
+    EXPECT_EQ(Step(h), 0) << h;
   // Part-way when activated: the next click repeats step 1, two more finish the hint.
   Click("btn1c");
   EXPECT_FALSE(Shown("nap1c3"));
@@ -233,7 +225,7 @@ TEST_F(CElemKvadrTest, SteppedHintsStartOverOnActivationAndOnReopening) {
   EXPECT_FALSE(C("btn1c")->Enabled());
   // A fresh page: btn1c works again from its first step.
   Open(kRow);
-  EXPECT_EQ(Step("btn1c"), 0);
+  EXPECT_EQ(Step("btn1cClick"), 0);
   EXPECT_TRUE(C("btn1c")->Enabled());
   EXPECT_FALSE(Shown("nap1c1"));
   Click("btn1c");

@@ -13,54 +13,34 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Elin/";
+constexpr char kFolder[] = "img/BIG/Elin/";
 const std::string kStatement1 =
     "Načrtněte graf funkce, určete její definiční obor, obor hodnot a vlastnosti.";
 const std::string kStatement2 =
     "Určete průsečíky grafu funkce s osami souřadnic, aniž byste kreslili její graf. ";
 const std::string kStatement3 = "Určete monotónnost funkce, aniž byste kreslili její graf. ";
 
-class CElemLinTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-};
+using CElemLinTest = PageTest<TfrmFceCElemLin, kFolder>;
 
 TEST_F(CElemLinTest, TabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {
-      {"u1", "1 a-b", 0, &kStatement1},
-      {"TabSheet4", "1 c-d", 0, &kStatement1},
-      {"TabSheet1", "1", 1, &kStatement1},
-      {"u2", "2 a-b", 0, &kStatement2},
-      {"TabSheet5", "2 c-d", 0, &kStatement2},
-      {"TabSheet2", "2", 1, &kStatement2},
-      {"u3", "3", 0, &kStatement3},
-      {"TabSheet3", "3", 1, &kStatement3},
+  const std::vector<TabRow> tabs = {
+      {"u1", "1 a-b", 0, "Label21", kStatement1},
+      {"TabSheet4", "1 c-d", 0, "Label24", kStatement1},
+      {"TabSheet1", "1", 1, "Label27", kStatement1},
+      {"u2", "2 a-b", 0, "Label38", kStatement2},
+      {"TabSheet5", "2 c-d", 0, "Label41", kStatement2},
+      {"TabSheet2", "2", 1, "Label44", kStatement2},
+      {"u3", "3", 0, "Label55", kStatement3},
+      {"TabSheet3", "3", 1, "Label60", kStatement3},
   };
   Open(42);
-  ASSERT_EQ(Tabs()->PageCount(), 8);
   EXPECT_EQ(Tabs()->Style(), TTabStyle::tsFlatButtons);
   EXPECT_EQ(Tabs()->Images(), frmMain->ikony_sbirka);
-  for (int i = 0; i < 8; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    // The statement is the first control of the tab, a bold label at its top.
-    ASSERT_GT(s->ControlCount(), 0);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-    EXPECT_EQ(label->Left(), 0);
-    EXPECT_LT(label->Top(), 10);
-    EXPECT_TRUE(label->Font().Style() & fsBold) << i;
-    EXPECT_EQ(label->Font().Height(), -13) << i;
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs(tabs));
+  // Each statement stands at its tab's top.
+  for (const TabRow& t : tabs) {
+    EXPECT_EQ(C(t.label)->Left(), 0) << t.sheet;
+    EXPECT_LT(C(t.label)->Top(), 10) << t.sheet;
   }
 }
 
@@ -253,9 +233,9 @@ TEST_F(CElemLinTest, TheSlotOfThePageSurvivesReopeningAndShowingTheMainWindowZer
 TEST_F(CElemLinTest, ActivationMidHintStartsTheSteppedHintOver) {
   Open(42);
   Click("btn2a");
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 1);
+  EXPECT_EQ(Step("btn2aClick"), 1);
   Page()->Activate();
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 0);
+  EXPECT_EQ(Step("btn2aClick"), 0);
   Click("btn2a");  // step 1 again: nothing new
   EXPECT_FALSE(C("nap2a2")->Visible());
   EXPECT_TRUE(C("btn2a")->Enabled());
@@ -263,8 +243,8 @@ TEST_F(CElemLinTest, ActivationMidHintStartsTheSteppedHintOver) {
   EXPECT_TRUE(C("nap2a2")->Visible());
   EXPECT_FALSE(C("btn2a")->Enabled());
   Open(42);
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2aClick"), 0);
-  EXPECT_EQ(TfrmFceCElemLin::Tables().HintStep("btn2bClick"), 0);
+  EXPECT_EQ(Step("btn2aClick"), 0);
+  EXPECT_EQ(Step("btn2bClick"), 0);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Elomena/";
+constexpr char kFolder[] = "img/BIG/Elomena/";
 const int kRow = 44, kSlot = 6;
 const std::string kStatement1 = "Určete rovnice asymptot a načrtněte graf funkce.";
 const std::string kStatement2 =
@@ -25,46 +25,26 @@ const std::string kStatement3 =
 const char* const kTask2Graphs[] = {"u2a",     "Image4",  "Image12", "Image13", "Image38",
                                     "Image53", "Image52", "Image42", "Image41", "Image40"};
 
-class CElemLomTest : public ExerciseTest {
+class CElemLomTest : public PageTest<TfrmFceCElemLom, kFolder> {
  protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemLom::Tables().HintStep(handler);
-  }
   QImage Shows(const std::string& name) const {
     return static_cast<TImage*>(C(name))->Picture().Image();
   }
 };
 
 TEST_F(CElemLomTest, SixTabsInOrderWithTheirKindsAndStatements) {
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-    const std::string* statement;
-  };
-  const Tab tabs[] = {
-      {"u1", "1", 0, &kStatement1}, {"TabSheet2", "1", 1, &kStatement1},
-      {"u2", "2", 0, &kStatement2}, {"TabSheet3", "2", 1, &kStatement2},
-      {"u3", "3", 0, &kStatement3}, {"TabSheet4", "3", 1, &kStatement3},
-  };
   Open(kRow);
   // The caption and the banner's title differ in one word.
   EXPECT_EQ(Page()->Caption(), "Lineárně lomená funkce");
   EXPECT_EQ(Get<TLabel>("Label6")->Caption(), "Lineární lomená funkce");
-  ASSERT_EQ(Tabs()->PageCount(), 6);
-  for (int i = 0; i < 6; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    ASSERT_GT(s->ControlCount(), 0);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Caption(), *tabs[i].statement) << i;
-    EXPECT_TRUE(label->Font().Style() & fsBold) << i;
-  }
+  ExpectTabs({
+      {"u1", "1", 0, "Label21", kStatement1},
+      {"TabSheet2", "1", 1, "Label24", kStatement1},
+      {"u2", "2", 0, "Label35", kStatement2},
+      {"TabSheet3", "2", 1, "Label38", kStatement2},
+      {"u3", "3", 0, "Label49", kStatement3},
+      {"TabSheet4", "3", 1, "Label52", kStatement3},
+  });
 }
 
 TEST_F(CElemLomTest, EveryButtonShowsItsPiecesClickByClick) {

@@ -12,40 +12,17 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Emocninna/";
+constexpr char kFolder[] = "img/BIG/Emocninna/";
 const int kRow = 45, kSlot = 7;
 const std::string kStatement =
     "Načrtněte graf funkce, určete její definiční obor, obor hodnot a vlastnosti.";
 
-class CElemMocninnaTest : public ExerciseTest {
- protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemMocninna::Tables().HintStep(handler);
-  }
-};
+using CElemMocninnaTest = PageTest<TfrmFceCElemMocninna, kFolder>;
 
 TEST_F(CElemMocninnaTest, AWorkedTabAndAnExerciseTabWithTheSameStatement) {
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-  };
-  const Tab tabs[] = {{"u1", "1", 0}, {"TabSheet2", "1", 1}};
   Open(kRow);
-  ASSERT_EQ(Tabs()->PageCount(), 2);
-  for (int i = 0; i < 2; ++i) {
-    TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    ASSERT_GT(s->ControlCount(), 0);
-    auto* label = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(label, nullptr) << i;
-    EXPECT_EQ(label->Caption(), kStatement) << i;
-    EXPECT_TRUE(label->Font().Style() & fsBold) << i;
-  }
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs(
+      {{"u1", "1", 0, "Label21", kStatement}, {"TabSheet2", "1", 1, "Label24", kStatement}}));
   // Two items on the worked tab, ten in two columns of five on the exercise tab.
   for (const char* item : {"btn1a", "btn1b", "btn1ar", "btn1br", "btn10"})
     EXPECT_EQ(SheetOf(item), "u1") << item;

@@ -12,47 +12,30 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Eparam/";
+constexpr char kFolder[] = "img/BIG/Eparam/";
 const int kRow = 57, kSlot = 18;
 
-class CElemParamTest : public ExerciseTest {
+class CElemParamTest : public PageTest<TfrmFceCElemParam, kFolder> {
  protected:
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
-  static int Step(const std::string& handler) {
-    return TfrmFceCElemParam::Tables().HintStep(handler);
-  }
   void ClickTitle() { Click("Label6"); }
 };
 
 TEST_F(CElemParamTest, FourTabsWithTheirCaptionsStatementsAndNotes) {
-  struct Tab {
-    const char *sheet, *caption;
-    int image;
-  };
-  const Tab tabs[] = {{"u1", "1", 0},
-                      {"TabSheet2", "1   (část 1)", 1},
-                      {"TabSheet3", "1   (část 2)", 1},
-                      {"TabSheet5", "1   (část 3)", 1}};
+  const std::string statement = "Načrtněte graf funkce.";
   Open(kRow);
   EXPECT_EQ(Page()->Caption(), "Vliv parametrů na graf funkce");
   EXPECT_EQ(Get<TLabel>("Label6")->OnClick().Name(), "Akce");
   EXPECT_EQ(Page()->OnCreate().Name(), "Akce");
   EXPECT_FALSE(Page()->OnActivate());
-  ASSERT_EQ(Tabs()->PageCount(), 4);
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs({{"u1", "1", 0, "Label21", statement},
+                                      {"TabSheet2", "1   (část 1)", 1, "Label30", statement},
+                                      {"TabSheet3", "1   (část 2)", 1, "Label50", statement},
+                                      {"TabSheet5", "1   (část 3)", 1, "Label70", statement}}));
   const std::string note =
       "(Zobrazíte-li si výsledky, zelená je vždy elementární funkce, šedé jsou její postupné "
       "úpravy a červená je výsledná křivka.)";
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 1; i < 4; ++i) {
     TTabSheet* s = Tabs()->Pages(i);
-    EXPECT_EQ(s->Name(), tabs[i].sheet) << i;
-    EXPECT_EQ(s->Caption(), tabs[i].caption) << i;
-    EXPECT_EQ(s->ImageIndex(), tabs[i].image) << i;
-    auto* statement = dynamic_cast<TLabel*>(s->Controls(0));
-    ASSERT_NE(statement, nullptr) << i;
-    EXPECT_EQ(statement->Caption(), "Načrtněte graf funkce.") << i;
-    if (i == 0) continue;
     // The note starts after the statement's text, in grey.
     auto* n = dynamic_cast<TLabel*>(s->Controls(1));
     ASSERT_NE(n, nullptr) << i;

@@ -10,14 +10,14 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/graf/";
+constexpr char kFolder[] = "img/BIG/graf/";
 
 // Every piece that a pencil reveals.
 const char* const kResults[] = {"u01ar",   "u01ar2",  "u01br",   "u01br2",  "resu1c1", "resu1c2",
                                 "resu1d1", "resu1d2", "resu1e1", "resu1e2", "resu1f1", "resu1f2",
                                 "resu1g1", "resu1g2", "resu1h1", "resu1h2"};
 
-class CGrafTest : public ExerciseTest {
+class CGrafTest : public PageTest<TfrmFceCGraf, kFolder> {
  protected:
   std::set<std::string> Shown() {
     std::set<std::string> out;
@@ -25,9 +25,6 @@ class CGrafTest : public ExerciseTest {
       if (C(r)->Visible()) out.insert(r);
     }
     return out;
-  }
-  ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
   }
 };
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kFolder = "img/BIG/Vperioda/";
+constexpr char kFolder[] = "img/BIG/Vperioda/";
 constexpr int kRow = 39;
 const std::string kStatement =
     "Určete z následujícího výřezu grafu funkce, zda může být součástí periodické funkce s "
@@ -25,7 +25,7 @@ const std::string kStatement =
 const char* const kTasks[] = {"Image1", "resu1b1", "Image3", "Image5", "Image4",
                               "Image6", "Image7",  "Image8", "Image9", "Image10"};
 
-class CVperiodaTest : public ExerciseTest {
+class CVperiodaTest : public PageTest<TfrmFceCVperioda, kFolder> {
  protected:
   void SetUp() override {
     ExerciseTest::SetUp();
@@ -41,31 +41,19 @@ class CVperiodaTest : public ExerciseTest {
     ASSERT_NE(target, nullptr) << control;
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(sheet, p));
   }
-  static ::testing::AssertionResult Magnifies(const std::string& name) {
-    return ExerciseTest::Magnifies(kFolder, name);
-  }
 };
 
 TEST_F(CVperiodaTest, TwoTabsWithOneStatementAndTwentySevenPictures) {
-  ASSERT_EQ(Tabs()->PageCount(), 2);
   EXPECT_EQ(Page()->Caption(), "Perioda");
   EXPECT_EQ(Get<TLabel>("Perioda")->Caption(), "Perioda");
-  const struct {
-    const char *sheet, *statement;
-    int image;
-  } tabs[] = {{"TabSheet1", "Label2", 0}, {"TabSheet2", "Label5", 1}};
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(Tabs()->Pages(i)->Name(), tabs[i].sheet);
-    EXPECT_EQ(Tabs()->Pages(i)->Caption(), "1");
-    EXPECT_EQ(Tabs()->Pages(i)->ImageIndex(), tabs[i].image);
-    auto* label = Get<TLabel>(tabs[i].statement);
-    EXPECT_EQ(SheetOf(tabs[i].statement), tabs[i].sheet);
-    EXPECT_EQ(label->Caption(), kStatement);
-    EXPECT_EQ(label->Width(), 777);
-    EXPECT_EQ(label->Height(), 33);
-    EXPECT_TRUE(label->WordWrap());
-    EXPECT_TRUE(label->Font().Style() & fsBold);
-    EXPECT_EQ(label->Font().Height(), -13);
+  ASSERT_NO_FATAL_FAILURE(ExpectTabs(
+      {{"TabSheet1", "1", 0, "Label2", kStatement}, {"TabSheet2", "1", 1, "Label5", kStatement}}));
+  // The statement wraps onto a second line within the tab.
+  for (const char* statement : {"Label2", "Label5"}) {
+    auto* label = Get<TLabel>(statement);
+    EXPECT_EQ(label->Width(), 777) << statement;
+    EXPECT_EQ(label->Height(), 33) << statement;
+    EXPECT_TRUE(label->WordWrap()) << statement;
   }
   int pictures = 0;
   for (int i = 0; i < Page()->ComponentCount(); ++i) {

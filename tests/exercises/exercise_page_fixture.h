@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <map>
 #include <set>
 #include <string>
@@ -33,6 +35,14 @@ struct ClickablePicture {
   std::string control, reveal, picture;
 };
 
+// A tab of the page in order: its sheet, caption, kind (0 worked example, 1 exercise), and the
+// label of its statement with the statement's text.
+struct TabRow {
+  std::string sheet, caption;
+  int image;
+  std::string label, statement;
+};
+
 class ExerciseTest : public ProgramTest {
  protected:
   TPageControl* Tabs() const { return Get<TPageControl>("priklady"); }
@@ -50,6 +60,26 @@ class ExerciseTest : public ProgramTest {
     return out;
   }
   bool Shown(const std::string& name) const { return C(name)->Visible(); }
+  // The page's tabs are exactly `rows`, in order; each tab's statement is its first control, a
+  // bold label with the row's text.
+  void ExpectTabs(const std::vector<TabRow>& rows) {
+    ASSERT_EQ(Tabs()->PageCount(), int(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const TabRow& r = rows[i];
+      SCOPED_TRACE("tab " + std::to_string(i) + " " + r.sheet);
+      TTabSheet* s = Tabs()->Pages(int(i));
+      EXPECT_EQ(s->Name(), r.sheet);
+      EXPECT_EQ(s->Caption(), r.caption);
+      EXPECT_EQ(s->ImageIndex(), r.image);
+      ASSERT_GT(s->ControlCount(), 0);
+      auto* label = dynamic_cast<TLabel*>(s->Controls(0));
+      ASSERT_NE(label, nullptr) << "the statement is the tab's first control";
+      EXPECT_EQ(label->Name(), r.label);
+      EXPECT_EQ(label->Caption(), r.statement);
+      EXPECT_TRUE(label->Font().Style() & fsBold);
+      EXPECT_EQ(label->Font().Height(), -13);
+    }
+  }
   // What one click on `button` shows; a click that hides something fails the test.
   std::set<std::string> ShownBy(const std::string& button) {
     const std::set<std::string> before = Visible();
@@ -143,6 +173,12 @@ class ExerciseTest : public ProgramTest {
         EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
     }
   }
+  // The control that a click in the middle of `name`'s place reaches.
+  QWidget* TopAt(const std::string& name) const {
+    TControl* c = C(name);
+    QWidget* sheet = c->Widget()->parentWidget();
+    return sheet->childAt(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
+  }
   // The tab sheet (or other parent) that a control lies on.
   std::string SheetOf(const std::string& name) const {
     TWinControl* p = C(name)->Parent();
@@ -186,4 +222,19 @@ class ExerciseTest : public ProgramTest {
     Open(row);
     EXPECT_EQ(Tabs()->ActivePageIndex(), 0) << "opened on the first tab";
   }
+};
+
+// The fixture of one page's tests: `Form` the page's class, `Folder` its folder of enlarged files
+// (a `constexpr char[]`; none for a page that enlarges nothing).
+template <class Form, const char* Folder = nullptr>
+class PageTest : public ExerciseTest {
+ protected:
+  using ExerciseTest::Magnifies;
+  // Whether the magnifier shows the page's enlarged picture `name`.
+  static ::testing::AssertionResult Magnifies(const std::string& name) {
+    static_assert(Folder != nullptr, "the page has no folder of enlarged pictures");
+    return ExerciseTest::Magnifies(Folder, name);
+  }
+  // The step that the page's stepped hint with handler `handler` ("btn2aClick") has reached.
+  static int Step(const std::string& handler) { return Form::Tables().HintStep(handler); }
 };
