@@ -17,8 +17,12 @@ struct Mode {
   RRMode id;
 };
 
-extern bool xError;
-int NoteXError(Display*, XErrorEvent*);
+// Xlib's default error handler ends the process; a refused request is a failed change instead.
+bool xError = false;
+int NoteXError(Display*, XErrorEvent*) {
+  xError = true;
+  return 0;
+}
 
 // While it lives, an X error of this process is noted in xError instead of ending the process
 // (Xlib's default handler exits on any error); its requests are flushed at both ends, so the
@@ -257,13 +261,6 @@ class X11DisplaySettings : public DisplaySettings {
   int savedScreenWidth_ = 0, savedScreenHeight_ = 0, savedScreenMmWidth_ = 0,
       savedScreenMmHeight_ = 0;
 };
-
-// Xlib's default error handler ends the process; a refused request is a failed change instead.
-bool xError = false;
-int NoteXError(Display*, XErrorEvent*) {
-  xError = true;
-  return 0;
-}
 
 DisplaySettings*& Installed() {
   static DisplaySettings* settings = nullptr;

@@ -49,16 +49,13 @@ const TFormClass& TfrmMain::FormClass() {
         .Handler("About1Click", &TfrmMain::About1Click)
         .Handler("Schovat1Click", &TfrmMain::Schovat1Click)
         .Handler("Konec1Click", &TfrmMain::Konec1Click);
-    // The 62 page handlers, each opening its row's page.
-    for (const ChapterRow& row : ChapterTable()) {
+    // The page handlers, each opening its row's page: the 62 rows and the two-variable page.
+    auto opens = [&c](const ChapterRow& row) {
       c.Handler<TfrmMain>(row.handler, [&row](TfrmMain& f, TObject*) { f.OpenChapterPage(row); });
       c.Requires({row.menuItem});
-    }
-    const ChapterRow& twoVariables = TwoVariableRow();
-    c.Handler<TfrmMain>(twoVariables.handler, [&twoVariables](TfrmMain& f, TObject*) {
-      f.OpenChapterPage(twoVariables);
-    });
-    c.Requires({twoVariables.menuItem});
+    };
+    for (const ChapterRow& row : ChapterTable()) opens(row);
+    opens(TwoVariableRow());
     return c;
   }();
   return cls;
